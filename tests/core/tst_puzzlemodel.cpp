@@ -1,0 +1,134 @@
+#include "core/puzzle.h"
+#include "support/fakeboardview.h"
+
+#include <QTest>
+
+using namespace gs;
+
+class TestPuzzleModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        NewPuzzle();
+        Modified = false;
+    }
+
+    void newPuzzleIsEmpty()
+    {
+        SetLetter({3, 3}, "A");
+        Puzzle.Numbers.push_back(MakeClueNumber(3, 3, "x", true));
+        Puzzle.FieldSize = 44;
+        NewPuzzle();
+        QCOMPARE(BoardCols(), 0);
+        QCOMPARE(BoardRows(), 0);
+        QVERIFY(IsBoardEmpty());
+        QCOMPARE(GetLetter({3, 3}), std::string());
+        QCOMPARE(SelectedField, (TPoint{-1, -1}));
+        QCOMPARE(Puzzle.FieldSize, 30);
+        QCOMPARE(Puzzle.BorderWidth, 1);
+        QVERIFY(Puzzle.Numbers.empty());
+        QCOMPARE(Puzzle.Infos, std::string(" - Felderquiz"));
+        QVERIFY(IsNoField(Puzzle.StartField));
+    }
+
+    void newPuzzleResetsTheViewControls()
+    {
+        FakeBoardView view;
+        view.numbersInside = true;
+        view.scroll = QPoint(20, 40);
+        NewPuzzle();
+        QCOMPARE(view.fieldSizeSpin, 30);
+        QCOMPARE(view.borderWidthSpin, 1);
+        QVERIFY(!view.numbersInside);
+        QCOMPARE(view.scroll, QPoint(0, 0));
+        QCOMPARE(view.solutionModeResets, 1);
+        QCOMPARE(view.outputResets, 1);
+    }
+
+    void setLetterGrowsTheBoard()
+    {
+        SetLetter({7, 3}, "X");
+        QCOMPARE(BoardCols(), 7);
+        QCOMPARE(BoardRows(), 3);
+        SetLetter({2, 9}, "AB");
+        QCOMPARE(BoardRows(), 9);
+        QCOMPARE(BoardCols(), 7);
+        QCOMPARE(GetLetter({7, 3}), std::string("X"));
+        QCOMPARE(GetLetter({2, 9}), std::string("A"));
+        // The board stays rectangular.
+        for (const auto &column : Puzzle.Board)
+            QCOMPARE(int(column.size()), 10);
+        for (int c = 1; c <= 7; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (!(c == 7 && r == 3) && !(c == 2 && r == 9))
+                    QCOMPARE(GetLetter({c, r}), std::string());
+        // Other attributes survive a letter change.
+        FieldAt({7, 3}).BorderTop = true;
+        SetLetter({7, 3}, "");
+        QVERIFY(GetField({7, 3}).BorderTop);
+        QCOMPARE(GetLetter({7, 3}), std::string());
+        QVERIFY(!Modified);
+    }
+
+    void lettersOffTheBoardAreEmpty()
+    {
+        SetLetter({2, 2}, "Q");
+        QCOMPARE(GetLetter({0, 5}), std::string());
+        QCOMPARE(GetLetter({60, 1}), std::string());
+        QCOMPARE(GetLetter({-1, -1}), std::string());
+        QCOMPARE(GetField({60, 60}), EmptyField());
+        QVERIFY(!IsOnBoard({3, 2}));
+        QVERIFY(IsOnBoard({2, 2}));
+    }
+
+    void boardEmptinessIgnoresBlanksOnly()
+    {
+        SetLetter({4, 4}, " ");
+        QVERIFY(IsBoardEmpty());
+        SetLetter({1, 1}, "-");
+        QVERIFY(!IsBoardEmpty());
+    }
+
+    void selectFieldCreatesAndRemovesProvisionalFields()
+    {
+        SelectField({3, 2});
+        QCOMPARE(GetLetter({3, 2}), std::string(" "));
+        QVERIFY(Modified);
+        QCOMPARE(SelectedField, (TPoint{3, 2}));
+
+        SelectField({3, 2}); // the same position twice keeps it
+        QCOMPARE(GetLetter({3, 2}), std::string(" "));
+
+        SelectField({5, 5}); // leaving a blank field removes it
+        QCOMPARE(GetLetter({3, 2}), std::string());
+        QCOMPARE(GetLetter({5, 5}), std::string(" "));
+
+        SetLetter({5, 5}, "K");
+        Modified = false;
+        SelectField({1, 1});
+        QCOMPARE(GetLetter({5, 5}), std::string("K"));
+        QVERIFY(Modified);
+
+        SetLetter({1, 1}, "-");
+        Modified = false;
+        SelectField({5, 5}); // an existing field is selected without a change
+        QVERIFY(!Modified);
+        QCOMPARE(GetLetter({1, 1}), std::string("-"));
+    }
+
+    void clueNumbersAreCutAndCompared()
+    {
+        const auto n = MakeClueNumber(4, 5, std::string(300, 'x'), true);
+        QCOMPARE(n.Text.size(), size_t(255));
+        auto other = MakeClueNumber(4, 5, "y", true);
+        other.Num = 9;
+        QVERIFY(SameClueNumber(n, other));
+        QVERIFY(!SameClueNumber(n, MakeClueNumber(4, 5, "", false)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPuzzleModel)
+#include "tst_puzzlemodel.moc"

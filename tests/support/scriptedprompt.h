@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/prompt.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+namespace gs {
+
+// A prompt for tests: records every message and dialog, answers from queues. Installs itself
+// while it lives. A message finds its answer in the answer queue (Ok for an OK box when the
+// queue is empty; an empty queue for a question fails the test through unexpectedQuestions).
+class ScriptedPrompt : public Prompt
+{
+public:
+    struct Shown
+    {
+        QString caption;
+        QString text;
+        Icon icon;
+        Buttons buttons;
+    };
+
+    ScriptedPrompt();
+    ~ScriptedPrompt() override;
+
+    Answer message(const QString &caption, const QString &text, Icon icon, Buttons buttons) override;
+    std::optional<QString> input(const QString &caption,
+                                 const QString &label,
+                                 const QString &defaultText) override;
+    std::optional<QString> openFileName(const QString &filter, const QString &defaultSuffix) override;
+    std::optional<QString> saveFileName(const QString &filter,
+                                        const QString &defaultSuffix,
+                                        const QString &currentName) override;
+
+    // Answers to questions (Yes/No/Cancel boxes), in order.
+    QQueue<Answer> answers;
+    // Answers to input boxes and file dialogs, in order; nullopt cancels.
+    QQueue<std::optional<QString>> texts;
+
+    QList<Shown> shown;
+    // Captions and default texts of the input boxes and file dialogs shown.
+    QList<QString> inputCaptions;
+    QList<QString> inputDefaults;
+    int fileDialogs = 0;
+    int unexpectedQuestions = 0;
+
+    QString lastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
+    QString lastCaption() const { return shown.isEmpty() ? QString() : shown.last().caption; }
+};
+
+} // namespace gs
