@@ -43,6 +43,8 @@ public:
 
     virtual void displayWarning(const QString &text) = 0;
     virtual void setCaption(const QString &caption) = 0;
+    // The path that "Speichern" writes to; empty for a new document.
+    virtual void setCurrentFileName(const QString &fileName) = 0;
     // The output configuration dialog's controls back to their standard values.
     virtual void resetOutputSettings() = 0;
 };

@@ -30,6 +30,7 @@ public:
     void setSolutionWordText(const QString &word) override { solutionWord = word; }
     void displayWarning(const QString &text) override { warning = text; }
     void setCaption(const QString &text) override { caption = text; }
+    void setCurrentFileName(const QString &name) override { fileName = name; }
     void resetOutputSettings() override { ++outputResets; }
 
     bool letters = true;
@@ -48,6 +49,7 @@ public:
     QString solutionWord;
     QString warning;
     QString caption;
+    QString fileName;
 };
 
 } // namespace gs
