@@ -1,0 +1,172 @@
+#include "core/numbering.h"
+#include "core/puzzle.h"
+#include "support/fakeboardview.h"
+#include "support/scriptedprompt.h"
+
+#include <QTest>
+
+using namespace gs;
+
+namespace {
+
+TClueNumber numbered(int num, int col, int row, bool hor, const std::string &text = {})
+{
+    TClueNumber n = MakeClueNumber(col, row, text, hor);
+    n.Num = num;
+    return n;
+}
+
+QList<int> nums()
+{
+    QList<int> result;
+    for (const auto &n : Puzzle.Numbers)
+        result.append(n.Num);
+    return result;
+}
+
+void setSolution(TPoint p, const std::string &letter, int n)
+{
+    SetLetter(p, letter);
+    FieldAt(p).SolutionNumber = n;
+}
+
+} // namespace
+
+class TestNumbering : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        NewPuzzle();
+        Modified = false;
+    }
+
+    void addingAppendsWhateverThePosition()
+    {
+        ScriptedPrompt prompt;
+        QVERIFY(AddNumber({9, 9}, true) && AddNumber({2, 2}, false) && AddNumber({5, 1}, true));
+        QCOMPARE(nums(), (QList<int>{1, 2, 3}));
+        QCOMPARE(FindVerNumber({2, 2}).Num, 2);
+        QVERIFY(Modified);
+        QVERIFY(!NumbersFitOutside()); // row 1
+
+        Modified = false;
+        QVERIFY(!AddNumber({9, 9}, true));
+        QCOMPARE(prompt.lastCaption(), QStringLiteral("Fehler"));
+        QCOMPARE(prompt.lastText(),
+                 QStringLiteral("An dieser Stelle ist bereits eine Nummer vorhanden!"));
+        QCOMPARE(nums(), (QList<int>{1, 2, 3}));
+        QVERIFY(!Modified);
+        QVERIFY(AddNumber({9, 9}, false)); // the other orientation is free
+        QVERIFY(!NoNumberAt({9, 9}) && NoNumberAt({9, 8}));
+        QCOMPARE(FindHorNumber({9, 8}).Col, -1);
+    }
+
+    void deletingRenumbers()
+    {
+        Puzzle.Numbers = {numbered(1, 2, 2, true, "eins"),
+                          numbered(2, 4, 2, false, "zwei"),
+                          numbered(3, 6, 2, true, "drei")};
+        DeleteNumber(Puzzle.Numbers[1]);
+        QCOMPARE(nums(), (QList<int>{1, 2}));
+        QCOMPARE(FindHorNumber({6, 2}).Text, std::string("drei"));
+        QVERIFY(Modified);
+
+        // Lists from files may hold other numbers: the entry is found by its number.
+        Puzzle.Numbers
+                = {numbered(5, 2, 2, true), numbered(9, 3, 2, true), numbered(7, 4, 2, true)};
+        DeleteNumber(numbered(9, 0, 0, true));
+        QCOMPARE(nums(), (QList<int>{5, 2}));
+        QCOMPARE(Puzzle.Numbers[1].Col, 4);
+        Modified = false;
+        DeleteNumber(numbered(4, 0, 0, true)); // names no entry
+        DeleteNumber(numbered(-3, 0, 0, true));
+        QCOMPARE(nums(), (QList<int>{5, 2}));
+        QVERIFY(!Modified);
+        Puzzle.Numbers = {numbered(2, 2, 2, true), numbered(1, 3, 2, true)};
+        DeleteNumber(numbered(1, 0, 0, true)); // index 0 holds another number
+        QCOMPARE(nums(), (QList<int>{2}));
+    }
+
+    void overlapWarningOnlyInside()
+    {
+        FakeBoardView view;
+        Puzzle.Numbers = {numbered(1, 3, 3, true),
+                          numbered(2, 5, 5, true),
+                          numbered(3, 3, 3, false),
+                          numbered(0, 5, 5, false)};
+        CheckNumberOverlap({3, 3});
+        QVERIFY(view.warning.isEmpty()); // outside, the two numbers go to different sides
+        view.numbersInside = true;
+        CheckNumberOverlap({5, 5}); // a stored number 0 is not counted
+        QVERIFY(view.warning.isEmpty());
+        CheckNumberOverlap({3, 3});
+        QCOMPARE(view.warning,
+                 QStringLiteral("Im Feld mit der Nummer 3 überlagern sich zwei Nummern!"));
+    }
+
+    void distributedSolutionWord()
+    {
+        FakeBoardView view;
+        setSolution({4, 1}, "T", 3);
+        setSolution({2, 6}, "K", 1);
+        setSolution({6, 6}, "", 5); // no letter: a blank
+        setSolution({7, 6}, "L", -4);
+        setSolution({8, 6}, "L", 2000000000);
+        UpdateSolutionWord();
+        QCOMPARE(view.solutionWord, QStringLiteral("K-T- "));
+        setSolution({9, 6}, "\xC4", MaxSolutionNumber);
+        UpdateSolutionWord();
+        QCOMPARE(view.solutionWord.size(), MaxSolutionNumber);
+        QCOMPARE(view.solutionWord.back(), QChar(0xC4));
+        QVERIFY(view.warning.isEmpty());
+
+        setSolution({1, 1}, "A", 3);
+        UpdateSolutionWord();
+        QCOMPARE(view.warning,
+                 QStringLiteral("Ein Feld mit der Lösungsnummer 3 ist mehrfach vorhanden!"));
+        QCOMPARE(view.solutionWord.size(), MaxSolutionNumber); // the previous word stays
+    }
+
+    void numberDirection()
+    {
+        QCOMPARE(NumberDirection(), -1); // nothing selected
+        SetLetter({2, 2}, "A");
+        SetLetter({3, 2}, "B");
+        SelectedField = {2, 2};
+        QCOMPARE(NumberDirection(), 0);
+        Puzzle.Numbers.push_back(numbered(1, 2, 2, true));
+        QCOMPARE(NumberDirection(), 1);
+        Puzzle.Numbers.push_back(numbered(2, 2, 2, false));
+        QCOMPARE(NumberDirection(), -1);
+        SetLetter({1, 2}, " "); // a blank field on the left is not free
+        Puzzle.Numbers = {numbered(1, 2, 2, false)};
+        QCOMPARE(NumberDirection(), 0);
+        Puzzle.Numbers.clear();
+        QCOMPARE(NumberDirection(), 1);
+    }
+
+    void solutionFrameStaysStraight()
+    {
+        FakeBoardView view;
+        Puzzle.StartField = {2, 2};
+        Puzzle.EndField = {6, 2};
+        CheckSolutionFrame();
+        QCOMPARE(Puzzle.StartField, (TPoint{2, 2}));
+        view.startText = QStringLiteral("A");
+        Puzzle.EndField = SelectedField = {6, 4}; // the end set diagonally clears the start
+        CheckSolutionFrame();
+        QCOMPARE(Puzzle.StartField, (TPoint{0, 0}));
+        QVERIFY(view.startText.isEmpty());
+        view.endText = QStringLiteral("B");
+        Puzzle.StartField = SelectedField = {3, 3}; // the start set diagonally clears the end
+        CheckSolutionFrame();
+        QCOMPARE(Puzzle.EndField, (TPoint{0, 0}));
+        QVERIFY(view.endText.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNumbering)
+#include "tst_numbering.moc"
