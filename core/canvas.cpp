@@ -61,19 +61,19 @@ void Canvas::setPen(QRgb color, int width)
 void Canvas::setFontFamily(const QString &family)
 {
     m_family = family;
-    m_fontIndex = -1;
+    m_font = nullptr;
 }
 
 void Canvas::setFontSize(int points)
 {
     m_fontSize = points;
-    m_fontIndex = -1;
+    m_font = nullptr;
 }
 
 void Canvas::setBold(bool bold)
 {
     m_bold = bold;
-    m_fontIndex = -1;
+    m_font = nullptr;
 }
 
 void Canvas::setFontColor(QRgb color)
@@ -126,20 +126,26 @@ void Canvas::textOut(int x, int y, const std::string &text)
 {
     if (text.empty() || !m_textAvailable)
         return;
-    const FontEntry &entry = currentFont();
-    if (m_painterFontIndex != m_fontIndex) {
-        m_painter.setFont(entry.font);
-        m_painterFontIndex = m_fontIndex;
+    FontCache::Font &font = currentFont();
+    if (m_painterFont != &font) {
+        m_painter.setFont(font.font);
+        m_painterFont = &font;
     }
     m_painter.setPen(QColor(m_fontColor));
-    m_painter.drawText(x, y + entry.metrics.ascent(), toQString(text));
+    if (const FontCache::Text *kept = font.shortText(text))
+        m_painter.drawStaticText(QPoint(x, y), kept->layout);
+    else
+        m_painter.drawText(x, y + font.metrics.ascent(), toQString(text));
 }
 
 int Canvas::textWidth(const std::string &text)
 {
     if (!m_textAvailable)
         return 0;
-    return currentFont().metrics.horizontalAdvance(toQString(text));
+    FontCache::Font &font = currentFont();
+    if (const FontCache::Text *kept = font.shortText(text))
+        return kept->width;
+    return font.metrics.horizontalAdvance(toQString(text));
 }
 
 int Canvas::textHeight(const std::string &)
@@ -149,25 +155,11 @@ int Canvas::textHeight(const std::string &)
     return currentFont().metrics.height();
 }
 
-const Canvas::FontEntry &Canvas::currentFont()
+FontCache::Font &Canvas::currentFont()
 {
-    if (m_fontIndex >= 0)
-        return m_fonts[size_t(m_fontIndex)];
-    const int pixelSize = pixelSizeOf(m_fontSize);
-    for (size_t i = 0; i < m_fonts.size(); ++i) {
-        const FontEntry &entry = m_fonts[i];
-        if (entry.pixelSize == pixelSize && entry.bold == m_bold && entry.family == m_family) {
-            m_fontIndex = int(i);
-            return entry;
-        }
-    }
-    QFont font(m_family);
-    font.setPixelSize(pixelSize);
-    font.setBold(m_bold);
-    font.setStyleStrategy(QFont::NoAntialias);
-    m_fonts.push_back(FontEntry{m_family, pixelSize, m_bold, font, QFontMetrics(font)});
-    m_fontIndex = int(m_fonts.size()) - 1;
-    return m_fonts.back();
+    if (!m_font)
+        m_font = &FontCache::font(m_family, pixelSizeOf(m_fontSize), m_bold);
+    return *m_font;
 }
 
 } // namespace gs

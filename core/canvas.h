@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QFont>
-#include <QFontMetrics>
+#include "core/fontcache.h"
+
 #include <QPainter>
 #include <QRgb>
 #include <QString>
 
 #include <string>
-#include <vector>
 
 class QImage;
 
@@ -49,18 +48,8 @@ public:
     int textHeight(const std::string &text);
 
 private:
-    // A font with its metrics, looked up once per face, size and weight.
-    struct FontEntry
-    {
-        QString family;
-        int pixelSize;
-        bool bold;
-        QFont font;
-        QFontMetrics metrics;
-    };
-
     static bool textAvailable();
-    const FontEntry &currentFont();
+    FontCache::Font &currentFont();
 
     QPainter m_painter;
     const bool m_textAvailable = textAvailable();
@@ -70,11 +59,10 @@ private:
     int m_fontSize = 14;
     bool m_bold = false;
     QRgb m_fontColor = qRgb(0, 0, 0);
-    std::vector<FontEntry> m_fonts;
-    // Index into m_fonts of the current font; -1 after a change until it is looked up.
-    int m_fontIndex = -1;
-    // Index of the font last handed to the painter.
-    int m_painterFontIndex = -1;
+    // The current font; nullptr after a change until it is looked up.
+    FontCache::Font *m_font = nullptr;
+    // The font last handed to the painter.
+    const FontCache::Font *m_painterFont = nullptr;
 };
 
 } // namespace gs

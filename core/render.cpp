@@ -221,15 +221,15 @@ void DrawRaster(Canvas &canvas)
 {
     if (!geometryUsable())
         return;
-    const int width = canvas.penWidth();
-    canvas.setPen(RasterGrey, 1);
-    for (int col = 1; col <= MaxCols; ++col) {
-        for (int row = 1; row <= MaxRows; ++row) {
-            const TRect r = FieldRect(TPoint{col, row});
-            canvas.rectangle(r.Left, r.Top, r.Right, r.Bottom);
-        }
-    }
-    canvas.setPen(BoardBlack, width);
+    // The outlines of all MaxCols x MaxRows fields: neighbours share their lines, so the
+    // raster is drawn line by line.
+    const int right = fieldEdge(MaxCols + 1);
+    const int bottom = fieldEdge(MaxRows + 1);
+    for (int col = 1; col <= MaxCols + 1; ++col)
+        canvas.fillRect(fieldEdge(col), 0, fieldEdge(col) + 1, bottom + 1, RasterGrey);
+    for (int row = 1; row <= MaxRows + 1; ++row)
+        canvas.fillRect(0, fieldEdge(row), right + 1, fieldEdge(row) + 1, RasterGrey);
+    canvas.setPen(BoardBlack, canvas.penWidth());
 }
 
 void DrawField(Canvas &canvas, TPoint p)
