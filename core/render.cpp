@@ -6,6 +6,7 @@
 #include "core/puzzle.h"
 
 #include <algorithm>
+#include <climits>
 #include <string>
 
 namespace gs {
@@ -49,6 +50,12 @@ int fieldEdge(int index)
 int ceilDiv(int x, int d)
 {
     return x / d + ((x % d != 0 && x > 0) ? 1 : 0);
+}
+
+// The column left of or the row above index (positions from damaged files may be anything).
+int previous(int index)
+{
+    return index > INT_MIN ? index - 1 : index;
 }
 
 // A field that is drawn as a solid black square.
@@ -128,8 +135,8 @@ TRect PuzzleBounds()
 
     if (!NumbersDrawnInside()) {
         for (const TClueNumber &number : Puzzle.Numbers) {
-            minCol = std::min(minCol, number.Col - 1);
-            minRow = std::min(minRow, number.Row - 1);
+            minCol = std::min(minCol, previous(number.Col));
+            minRow = std::min(minRow, previous(number.Row));
         }
     }
 
@@ -342,7 +349,7 @@ void DrawNumber(Canvas &canvas, const TClueNumber &number)
         canvas.textOut(r.Left + 3, r.Top + 1, text);
     } else if (number.Hor) {
         // Standing in the left neighbour's field, underlined by a tick pointing at the word.
-        const TPoint before{number.Col - 1, number.Row};
+        const TPoint before{previous(number.Col), number.Row};
         const QRgb color = before.X >= 1 && isDrawnBlock(before) ? BoardWhite : BoardBlack;
         const int x0 = r.Left - rnd(fs / 2.0);
         const int y0 = r.Top + fs / 2 + th / 2 + rnd(fs / 10.0);
@@ -351,7 +358,7 @@ void DrawNumber(Canvas &canvas, const TClueNumber &number)
         canvas.textOut(x0 - tw + rnd(fs / 15.0), r.Top + fs / 2 - th / 2, text);
     } else {
         // Standing in the field above, with a vertical stroke to its right.
-        const TPoint above{number.Col, number.Row - 1};
+        const TPoint above{number.Col, previous(number.Row)};
         const QRgb color = above.Y >= 1 && isDrawnBlock(above) ? BoardWhite : BoardBlack;
         const int x0 = r.Left + fs / 2 + tw / 2 + rnd(fs / 10.0);
         const int y0 = r.Top - rnd(fs / 1.76);

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QTest>
 
+#include <climits>
+
 using namespace gs;
 
 namespace {
@@ -72,12 +74,12 @@ private slots:
         }
     }
 
-    void unusableFieldSizesDrawNothing()
+    void absurdSizesDrawNothing()
     {
         placeField({2, 2}, "A");
         addNumber(2, 2, true);
         FieldAt({2, 2}).SolutionNumber = 1;
-        for (int fs : {1, 0, -7}) {
+        for (int fs : {1, 0, -7, 5000}) {
             Puzzle.FieldSize = fs;
             QCOMPARE(PixelToField(10, 10), (TPoint{0, 0}));
             QCOMPARE(PuzzleBounds(), TRect{});
@@ -86,6 +88,12 @@ private slots:
             QCOMPARE(BoardImage().size(), QSize(50, 50));
             QVERIFY(!anyPixel(BoardImage(), BoardImage().rect(), BoardBlack));
         }
+        // Positions from a damaged file neither overflow nor blow up the image.
+        Puzzle.FieldSize = 30;
+        addNumber(INT_MIN, INT_MAX, true);
+        addNumber(INT_MAX, INT_MIN, false);
+        RedrawBoard();
+        QCOMPARE(BoardImage().size(), QSize(59 + 50, 59 + 50));
     }
 
     void frameBlockAndLetter()
