@@ -3,6 +3,7 @@
 #include "core/cluenumber.h"
 #include "core/point.h"
 #include "core/rect.h"
+#include "core/rounding.h"
 
 #include <QRgb>
 
@@ -12,31 +13,45 @@ namespace gs {
 
 class Canvas;
 
-// Board geometry: fields overlap by one pixel, so the pitch is FieldSize - 1.
+// Colours of the board drawing.
+inline constexpr QRgb BoardBlack = 0xFF000000;
+inline constexpr QRgb BoardWhite = 0xFFFFFFFF;
+inline constexpr QRgb SelectionBlue = 0xFF0000FF;
+inline constexpr QRgb SelectionGrey = 0xFF939393;
+inline constexpr QRgb RasterGrey = 0xFFBCBCBC;
+
+// Board geometry: fields overlap by one pixel, so the pitch is FieldSize - 1. Field sizes
+// below 2 (and absurdly large ones from damaged files) draw nothing and hit no field.
 TRect FieldRect(TPoint p);
 TPoint PixelToField(int x, int y);
+// Point sizes of letters, clue numbers and solution-letter numbers for a field size.
 int LetterFontSize(int fieldSize);
+int NumberFontSize(int fieldSize);
+int SolutionNumberFontSize(int fieldSize);
 TPoint SolutionNumberOffset();
+// Everything RedrawBoard draws for the puzzle; (0, 0, 0, 0) for a board without fields.
 TRect PuzzleBounds();
-
-// Round to the nearest integer, halves to the even neighbour.
-int rnd(double x);
 
 // Full repaint of the editor's board image (BoardImage()).
 void RedrawBoard();
+// The grey 50 x 40 raster of the editor's image.
 void DrawRaster(Canvas &canvas);
 
 void DrawField(Canvas &canvas, TPoint p);
 void FrameField(Canvas &canvas, TPoint p, QRgb color, bool filled);
 void DrawLetter(Canvas &canvas, TPoint p, const std::string &letter);
 void DrawBorders(Canvas &canvas, TPoint p, bool left, bool right, bool top, bool bottom);
+// The circled solution-letter number n; n = -1 draws the circle alone.
 void DrawSolutionNumber(Canvas &canvas, TPoint p, int n);
 void DrawNumber(Canvas &canvas, const TClueNumber &number);
 void FillBox(Canvas &canvas, int left, int top, int right, int bottom, QRgb color);
 void DrawSolutionFrame(Canvas &canvas, TPoint startField, TPoint endField);
-int TextOutWrapped(bool draw, const std::string &text, Canvas &canvas, int x0, int y0, int maxWidth);
+// Greedy word wrap at single blanks within maxWidth, drawn only when draw is set; returns the
+// height used.
+int TextOutWrapped(
+        bool draw, const std::string &text, Canvas &canvas, int x0, int y0, int maxWidth);
 
-// Draws on the editor's board image without a full repaint and tells the view.
+// Draw on the editor's board image without a full repaint and tell the view.
 void DrawLetterOnBoard(TPoint p, const std::string &letter);
 void DrawNumberOnBoard(const TClueNumber &number);
 

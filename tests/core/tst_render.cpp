@@ -1,0 +1,307 @@
+#include "core/canvas.h"
+#include "core/puzzle.h"
+#include "core/render.h"
+#include "support/fakeboardview.h"
+
+#include <QImage>
+#include <QTest>
+
+#include <climits>
+
+using namespace gs;
+
+namespace {
+
+QImage whiteImage(int width = 200, int height = 200)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(BoardWhite);
+    return image;
+}
+
+bool anyPixel(const QImage &image, const QRect &area, QRgb color)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) == color)
+                return true;
+    return false;
+}
+
+void placeField(TPoint p, const std::string &letter, bool block = false)
+{
+    SetLetter(p, letter);
+    FieldAt(p).Block = block;
+}
+
+void addNumber(int col, int row, bool hor)
+{
+    TClueNumber number = MakeClueNumber(col, row, "", hor);
+    number.Num = int(Puzzle.Numbers.size()) + 1;
+    Puzzle.Numbers.push_back(number);
+}
+
+} // namespace
+
+class TestRender : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { NewPuzzle(); }
+
+    void geometryAndSizes()
+    {
+        QCOMPARE(FieldRect({2, 1}), (TRect{29, 0, 59, 30}));
+        QCOMPARE(PixelToField(29, 1), (TPoint{1, 1}));
+        QCOMPARE(PixelToField(30, 1), (TPoint{2, 1}));
+        QCOMPARE(PixelToField(0, 0), (TPoint{0, 0}));
+        QVERIFY(IsNoField(PixelToField(-5, 40)));
+        QCOMPARE(rnd(12.5), 12);
+        QCOMPARE(rnd(13.5), 14);
+        QCOMPARE(rnd(-1.5), -2);
+        const QList<QList<int>> sizes{{30, 14, 8, 7}, {25, 12, 7, 6}, {50, 23, 13, 11}};
+        for (const QList<int> &s : sizes) {
+            QCOMPARE(LetterFontSize(s[0]), s[1]);
+            QCOMPARE(NumberFontSize(s[0]), s[2]);
+            QCOMPARE(SolutionNumberFontSize(s[0]), s[3]);
+        }
+        const QList<std::pair<int, TPoint>> offsets{
+                {30, {0, 0}}, {25, {0, -1}}, {40, {2, 4}}, {50, {4, 9}}};
+        for (const auto &[fs, offset] : offsets) {
+            Puzzle.FieldSize = fs;
+            QCOMPARE(SolutionNumberOffset(), offset);
+        }
+    }
+
+    void absurdSizesDrawNothing()
+    {
+        placeField({2, 2}, "A");
+        addNumber(2, 2, true);
+        FieldAt({2, 2}).SolutionNumber = 1;
+        for (int fs : {1, 0, -7, 5000}) {
+            Puzzle.FieldSize = fs;
+            QCOMPARE(PixelToField(10, 10), (TPoint{0, 0}));
+            QCOMPARE(PuzzleBounds(), TRect{});
+            QCOMPARE(SolutionNumberOffset(), (TPoint{0, 0}));
+            RedrawBoard();
+            QCOMPARE(BoardImage().size(), QSize(50, 50));
+            QVERIFY(!anyPixel(BoardImage(), BoardImage().rect(), BoardBlack));
+        }
+        // Positions from a damaged file neither overflow nor blow up the image.
+        Puzzle.FieldSize = 30;
+        addNumber(INT_MIN, INT_MAX, true);
+        addNumber(INT_MAX, INT_MIN, false);
+        RedrawBoard();
+        QCOMPARE(BoardImage().size(), QSize(59 + 50, 59 + 50));
+    }
+
+    void frameBlockAndLetter()
+    {
+        placeField({2, 1}, "A");
+        placeField({3, 1}, "-", true);
+        placeField({4, 1}, "-");
+        QImage image = whiteImage();
+        {
+            Canvas canvas(image);
+            for (int col = 2; col <= 4; ++col)
+                DrawField(canvas, {col, 1});
+        }
+        for (int y : {0, 15, 29})
+            QCOMPARE(image.pixel(29, y), BoardBlack);
+        QCOMPARE(image.pixel(28, 15), BoardWhite);
+        QCOMPARE(image.pixel(40, 29), BoardBlack);
+        QCOMPARE(image.pixel(40, 30), BoardWhite);
+        QVERIFY(anyPixel(image, QRect(35, 5, 18, 20), BoardBlack));  // the letter
+        QCOMPARE(image.pixel(72, 15), BoardBlack);                   // the block
+        QVERIFY(!anyPixel(image, QRect(89, 2, 26, 26), BoardBlack)); // "-" stays blank
+
+        FakeBoardView view;
+        view.letters = false;
+        QImage hidden = whiteImage();
+        {
+            Canvas canvas(hidden);
+            DrawField(canvas, {2, 1});
+        }
+        QVERIFY(!anyPixel(hidden, QRect(31, 2, 26, 26), BoardBlack));
+    }
+
+    void separatorThickness()
+    {
+        placeField({2, 1}, "-");
+        FieldAt({2, 1}).BorderLeft = true;
+        // Left separator of field (2, 1) around the shared frame line x = 29.
+        const QList<std::pair<int, int>> spans{{28, 30}, {26, 30}, {25, 31}, {23, 31}};
+        for (int bw = 1; bw <= 4; ++bw) {
+            Puzzle.BorderWidth = bw;
+            QImage image = whiteImage();
+            {
+                Canvas canvas(image);
+                DrawField(canvas, {2, 1});
+            }
+            const auto [first, last] = spans[bw - 1];
+            for (int x = first; x <= last; ++x)
+                QCOMPARE(image.pixel(x, 15), BoardBlack);
+            QCOMPARE(image.pixel(first - 1, 15), BoardWhite);
+            QCOMPARE(image.pixel(last + 1, 15), BoardWhite);
+        }
+    }
+
+    void numbersInsideAndOutside()
+    {
+        placeField({2, 2}, "-", true);
+        placeField({3, 2}, "A");
+        placeField({2, 3}, "B");
+        addNumber(3, 2, true);  // left of it the block: white
+        addNumber(2, 3, false); // above it the block: white
+        addNumber(3, 2, false); // above it nothing: black
+
+        QImage outside = whiteImage();
+        int th = 0;
+        int tw = 0; // digits share one width
+        {
+            Canvas canvas(outside);
+            for (TPoint p : {TPoint{2, 2}, TPoint{3, 2}, TPoint{2, 3}})
+                DrawField(canvas, p);
+            for (const TClueNumber &number : Puzzle.Numbers)
+                DrawNumber(canvas, number);
+            canvas.setFontSize(8);
+            canvas.setBold(true);
+            th = canvas.textHeight("1");
+            tw = canvas.textWidth("2");
+        }
+        // Number 1: horizontal tick x 43..52 in the block left of (3, 2), white.
+        const int y0 = 29 + 15 + th / 2 + 3;
+        QCOMPARE(outside.pixel(43, y0), BoardWhite);
+        QCOMPARE(outside.pixel(52, y0), BoardWhite);
+        QCOMPARE(outside.pixel(43, y0 + 1), BoardBlack);
+        // Number 2: vertical tick y 41..53 in the block above (2, 3), white.
+        const int x2 = 29 + 15 + tw / 2 + 3;
+        QCOMPARE(outside.pixel(x2, 41), BoardWhite);
+        QCOMPARE(outside.pixel(x2, 53), BoardWhite);
+        QCOMPARE(outside.pixel(x2 + 1, 45), BoardBlack);
+        // Number 3: vertical tick y 12..24 above (3, 2), outside any field, black.
+        const int x3 = 58 + 15 + tw / 2 + 3;
+        QCOMPARE(outside.pixel(x3, 12), BoardBlack);
+        QCOMPARE(outside.pixel(x3, 24), BoardBlack);
+        QCOMPARE(outside.pixel(x3, 25), BoardWhite);
+        QCOMPARE(outside.pixel(x3 + 1, 18), BoardWhite);
+
+        Puzzle.NumbersInside = true;
+        QImage inside = whiteImage();
+        {
+            Canvas canvas(inside);
+            DrawField(canvas, {3, 2});
+            DrawNumber(canvas, Puzzle.Numbers[0]);
+        }
+        QVERIFY(anyPixel(inside, QRect(61, 30, 10, 12), BoardBlack));
+        QVERIFY(!anyPixel(inside, QRect(0, 0, 58, 200), BoardBlack));
+    }
+
+    void solutionNumberCircle()
+    {
+        placeField({1, 1}, "-");
+        FieldAt({1, 1}).SolutionNumber = 12;
+        QImage circle = whiteImage();
+        QImage numbered = whiteImage();
+        {
+            Canvas canvas(circle);
+            DrawSolutionNumber(canvas, {1, 1}, -1);
+        }
+        {
+            Canvas canvas(numbered);
+            DrawField(canvas, {1, 1});
+        }
+        // Circle bounded by (2, 2)-(28, 28), open at the lower right; the number sits there.
+        QVERIFY(anyPixel(circle, QRect(13, 1, 3, 3), BoardBlack));
+        QVERIFY(anyPixel(circle, QRect(1, 13, 3, 3), BoardBlack));
+        QVERIFY(anyPixel(circle, QRect(13, 26, 3, 3), BoardBlack));
+        QVERIFY(anyPixel(circle, QRect(4, 4, 3, 3), BoardBlack));
+        QVERIFY(!anyPixel(circle, QRect(6, 6, 17, 17), BoardBlack));
+        QVERIFY(!anyPixel(circle, QRect(22, 19, 5, 5), BoardBlack));
+        QVERIFY(anyPixel(numbered, QRect(22, 19, 5, 5), BoardBlack));
+    }
+
+    void redrawSizesRasterSelectionAndFrame()
+    {
+        FakeBoardView view;
+        view.scroll = QPoint(20, 10);
+        view.warning = "alt";
+        placeField({2, 2}, "A");
+        placeField({3, 2}, " ");
+        SelectedField = {2, 2};
+        RedrawBoard();
+        QCOMPARE(BoardImage().size(), QSize(88 + 400 + 20 + 50, 59 + 300 + 10 + 50));
+        QCOMPARE(BoardImage().format(), QImage::Format_RGB32);
+        QCOMPARE(view.imageChanges, 1);
+        QVERIFY(view.warning.isEmpty());
+        QCOMPARE(BoardImage().pixel(29, 40), SelectionBlue);
+        QCOMPARE(BoardImage().pixel(290, 100), BoardWhite);
+
+        view.raster = true;
+        SelectedField = {3, 2};
+        RedrawBoard();
+        QCOMPARE(BoardImage().pixel(290, 100), RasterGrey);
+        QCOMPARE(BoardImage().pixel(87, 40), SelectionGrey);
+        QCOMPARE(BoardImage().pixel(29, 40), BoardBlack);
+
+        // The solution frame is the same from either end.
+        view.raster = false;
+        Puzzle.StartField = {2, 2};
+        Puzzle.EndField = {3, 2};
+        RedrawBoard();
+        const QImage forward = BoardImage();
+        QCOMPARE(forward.pixel(28, 40), BoardBlack);
+        QCOMPARE(forward.pixel(88, 40), BoardBlack);
+        QCOMPARE(forward.pixel(50, 28), BoardBlack);
+        QCOMPARE(forward.pixel(27, 40), BoardWhite);
+        std::swap(Puzzle.StartField, Puzzle.EndField);
+        RedrawBoard();
+        QCOMPARE(BoardImage(), forward);
+    }
+
+    void puzzleBounds()
+    {
+        QCOMPARE(PuzzleBounds(), TRect{});
+        placeField({50, 40}, " ");
+        QCOMPARE(PuzzleBounds(), (TRect{1421, 1131, 1451, 1161}));
+
+        NewPuzzle();
+        for (int col = 2; col <= 4; ++col)
+            placeField({col, 3}, "A");
+        addNumber(2, 3, false);
+        QCOMPARE(PuzzleBounds(), (TRect{0, 29, 117, 88}));
+        Puzzle.NumbersInside = true;
+        QCOMPARE(PuzzleBounds(), (TRect{29, 58, 117, 88}));
+
+        Puzzle.BorderWidth = 3;
+        FieldAt({2, 3}).BorderLeft = true;
+        FieldAt({4, 3}).BorderRight = true;
+        QCOMPARE(PuzzleBounds(), (TRect{29 - 1 - 1, 58 - 1, 117 + 1 + 1, 88 + 1}));
+        Puzzle.StartField = {2, 3};
+        Puzzle.EndField = {4, 3};
+        QCOMPARE(PuzzleBounds(), (TRect{29 - 1 - 2, 58 - 1 - 2, 117 + 1 + 2, 88 + 1 + 2}));
+    }
+
+    void textOutWrapped()
+    {
+        QImage image = whiteImage(300, 200);
+        Canvas canvas(image);
+        const int wa = canvas.textWidth("aaa");
+        const int sw = canvas.textWidth(" ");
+        const int lh = canvas.textHeight(" ");
+        const int maxWidth = 2 * wa + sw + 1;
+        QCOMPARE(TextOutWrapped(false, "aaa aaa", canvas, 10, 20, maxWidth), lh);
+        QCOMPARE(TextOutWrapped(false, "aaa aaa", canvas, 10, 20, maxWidth - 1), 2 * lh);
+        QCOMPARE(TextOutWrapped(false, "aaa aaa aaa", canvas, 10, 20, maxWidth), 2 * lh);
+        QCOMPARE(TextOutWrapped(false, "a aaaaaaaaaaaaaaaaaa", canvas, 10, 20, wa), lh);
+        QCOMPARE(TextOutWrapped(false, "", canvas, 10, 20, maxWidth), lh);
+        QVERIFY(!anyPixel(image, image.rect(), BoardBlack));
+        TextOutWrapped(true, "aaa aaa aaa", canvas, 10, 20, maxWidth);
+        QVERIFY(anyPixel(image, QRect(10, 20 + lh, wa, lh), BoardBlack));
+        QVERIFY(!anyPixel(image, QRect(10 + wa, 20 + lh, 100, lh), BoardBlack));
+    }
+};
+
+QTEST_MAIN(TestRender)
+#include "tst_render.moc"
