@@ -224,6 +224,8 @@ QWidget *TForm1::createBoardArea()
         bar->setRange(0, 0);
         bar->setSingleStep(wheelStep);
         bar->setEnabled(false);
+        // Never take the focus from the key sink, so that typing keeps acting on the board.
+        bar->setFocusPolicy(Qt::NoFocus);
         bar->installEventFilter(this);
         connect(bar, &QScrollBar::valueChanged, this, &TForm1::scrollBarMoved);
     }
@@ -402,12 +404,9 @@ bool TForm1::event(QEvent *event)
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_horizontalBar || watched == m_verticalBar) {
-        // The bars never keep the focus, and the wheel acts only through AppMessage.
-        if (event->type() == QEvent::FocusIn)
-            m_sidePanel->focusKeySink();
+    // Over the bars the wheel acts only through AppMessage.
+    if (watched == m_horizontalBar || watched == m_verticalBar)
         return event->type() == QEvent::Wheel;
-    }
     // A wheel event reaches the window first and is then passed on to the widget under the
     // pointer; the hook takes it once, at the window, and lets it go on.
     if (event->type() == QEvent::Wheel && watched->isWindowType())
