@@ -7,6 +7,8 @@
 
 int main(int argc, char *argv[])
 {
+    gs::CommandLine::showHelpIfAsked(argc, argv);
+
     QApplication application(argc, argv);
     // The compact face the panel layout is made for ("Arial" resolves to Liberation Sans).
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
