@@ -1,0 +1,535 @@
+#include "editor/mainwindow.h"
+
+#include "core/prompt.h"
+#include "core/puzzle.h"
+#include "core/render.h"
+#include "document/documentfile.h"
+#include "editor/aboutdialog.h"
+#include "editor/assistantdialog.h"
+#include "editor/boardviewport.h"
+#include "editor/definitionseditor.h"
+#include "editor/editoricons.h"
+#include "editor/htmlexportwindow.h"
+#include "editor/imageoutputwindow.h"
+#include "editor/insertgriddialog.h"
+#include "editor/numberdialog.h"
+#include "editor/outputsettingsdialog.h"
+#include "editor/sidepanel.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace gs {
+
+namespace {
+
+const QString documentFilter = QStringLiteral("Felderquiz-Dateien (*.gsd)|*.gsd");
+const QString documentSuffix = QStringLiteral("gsd");
+
+// Scroll step of the mouse wheel, and the margin the scroll range leaves past the puzzle.
+constexpr int wheelStep = 40;
+constexpr int scrollMargin = 40;
+
+QAction *addEntry(QMenu *menu, const QString &text, const QKeySequence &shortcut = {})
+{
+    QAction *action = menu->addAction(text);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+// Enables a board scroll bar when the puzzle reaches past the visible area or the view is
+// scrolled, and sets its range. extent: right or bottom edge of the puzzle; origin: left or
+// top of the board image (zero or negative).
+void fitBar(QScrollBar *bar, int extent, int visible, int origin)
+{
+    const bool enabled = extent > visible || origin < 0;
+    bar->setEnabled(enabled);
+    bar->setPageStep(std::max(visible, 1));
+    if (enabled)
+        bar->setMaximum(extent > visible ? extent - visible + scrollMargin : extent + scrollMargin);
+}
+
+// Scrolls back by one field when the selected field starts before the visible area, and on
+// by reach when its far part lies beyond it. position: the field's edge in the viewport.
+void scrollIntoView(QScrollBar *bar, int position, int fieldSize, int reach, int visible)
+{
+    if (position < 0)
+        bar->setValue(bar->value() - fieldSize);
+    if (position + reach > visible)
+        bar->setValue(bar->value() + reach);
+}
+
+void openModal(QDialog *dialog)
+{
+    if (dialog)
+        dialog->exec();
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Gitterstern"));
+    QApplication::setApplicationName(windowTitle());
+    setWindowIcon(EditorIcons::application());
+    QApplication::setWindowIcon(windowIcon());
+
+    createMenus();
+    createToolBar();
+    setCentralWidget(createBoardArea());
+    resize(806, 643);
+    SetBoardView(this);
+}
+
+TForm1::~TForm1()
+{
+    if (View() == this)
+        SetBoardView(nullptr);
+}
+
+void TForm1::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("Datei"));
+    m_newAction = addEntry(file, QStringLiteral("Neu"));
+    file->addSeparator();
+    m_openAction = addEntry(file, QStringLiteral("Öffnen"));
+    m_saveAction = addEntry(file, QStringLiteral("Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_saveAsAction = addEntry(file, QStringLiteral("Speichern unter..."));
+    file->addSeparator();
+    QMenu *exportMenu = file->addMenu(QStringLiteral("Exportieren"));
+    m_imageOutputAction = addEntry(exportMenu, QStringLiteral("Bildausgabe"));
+    m_htmlExportAction = addEntry(exportMenu, QStringLiteral("HTML-Datei"));
+    exportMenu->addSeparator();
+    m_clipboardAction = addEntry(exportMenu, QStringLiteral("Zwischenablage (nur Gitter)"));
+    file->addSeparator();
+    m_exitAction = addEntry(file, QStringLiteral("Beenden"));
+
+    QMenu *puzzle = menuBar()->addMenu(QStringLiteral("Felderquiz"));
+    m_insertGridAction = addEntry(puzzle, QStringLiteral("Gitter einfügen"));
+    puzzle->addSeparator();
+    m_blockAction
+            = addEntry(puzzle, QStringLiteral("Feld zu Block"), QKeySequence(Qt::CTRL | Qt::Key_B));
+    m_emptyToBlocksAction = addEntry(puzzle, QStringLiteral("Leere Felder zu Blöcken"));
+    m_deleteEmptyAction = addEntry(puzzle, QStringLiteral("Leere Felder löschen"));
+    puzzle->addSeparator();
+    m_insertHorizontalAction = addEntry(
+            puzzle, QStringLiteral("Horizontal einfügen"), QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_insertVerticalAction = addEntry(
+            puzzle, QStringLiteral("Vertikal einfügen"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    m_insertFittingAction = addEntry(
+            puzzle, QStringLiteral("Passend einfügen"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    puzzle->addSeparator();
+    m_outputSettingsAction = addEntry(
+            puzzle, QStringLiteral("Ausgabe konfigurieren"), QKeySequence(Qt::CTRL | Qt::Key_C));
+
+    m_numbersMenu = menuBar()->addMenu(QStringLiteral("Nummern"));
+    m_newNumberAction = addEntry(
+            m_numbersMenu, QStringLiteral("Neue Nummer"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QMenu *deleteNumber = m_numbersMenu->addMenu(QStringLiteral("Nummer löschen"));
+    m_deleteHorizontalNumberAction = addEntry(deleteNumber, QStringLiteral("Horizontale Nummer"));
+    m_deleteVerticalNumberAction = addEntry(deleteNumber, QStringLiteral("Vertikale Nummer"));
+    m_numbersMenu->addSeparator();
+    m_autoNumberAction = addEntry(m_numbersMenu, QStringLiteral("Automatisch nummerieren"));
+    m_renumberAction
+            = addEntry(m_numbersMenu, QStringLiteral("Neu nummerieren (Definitionen erhalten)"));
+    m_deleteAllNumbersAction = addEntry(m_numbersMenu, QStringLiteral("Alle Nummern löschen"));
+    m_numbersMenu->addSeparator();
+    m_definitionsAction = addEntry(m_numbersMenu, QStringLiteral("Definitions-Editor"));
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("Ansicht"));
+    m_rasterAction = addEntry(view, QStringLiteral("Raster"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_rasterAction->setCheckable(true);
+
+    QMenu *extras = menuBar()->addMenu(QStringLiteral("Extras"));
+    m_assistantAction = addEntry(extras, QStringLiteral("Rätsel-Assistent"));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Hilfe"));
+    m_infoAction = addEntry(help, QStringLiteral("Info"));
+
+    connect(m_newAction, &QAction::triggered, this, &TForm1::Neu1Click);
+    connect(m_openAction, &QAction::triggered, this, &TForm1::Oeffnen1Click);
+    connect(m_saveAction, &QAction::triggered, this, &TForm1::Speichern1Click);
+    connect(m_saveAsAction, &QAction::triggered, this, &TForm1::Speichernunter1Click);
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m_imageOutputAction, &QAction::triggered, this, [this] {
+        if (!IsBoardEmpty())
+            openModal(m_form5);
+    });
+    connect(m_htmlExportAction, &QAction::triggered, this, [this] {
+        if (!IsBoardEmpty())
+            openModal(m_form7);
+    });
+    connect(m_insertGridAction, &QAction::triggered, this, [this] { openModal(m_form2); });
+    connect(m_outputSettingsAction, &QAction::triggered, this, [this] { openModal(m_form6); });
+    connect(m_rasterAction, &QAction::toggled, this, [] { RedrawBoard(); });
+    connect(m_assistantAction, &QAction::triggered, this, [this] { openModal(m_form9); });
+    connect(m_infoAction, &QAction::triggered, this, [this] { openModal(m_form10); });
+}
+
+void TForm1::createToolBar()
+{
+    m_newAction->setIcon(EditorIcons::newPage());
+    m_newAction->setToolTip(QStringLiteral("Neues Rätsel"));
+    m_openAction->setIcon(EditorIcons::folder());
+    m_saveAction->setIcon(EditorIcons::disk());
+    m_insertHorizontalAction->setIcon(EditorIcons::horizontalWord());
+    m_insertVerticalAction->setIcon(EditorIcons::verticalWord());
+    m_insertFittingAction->setIcon(EditorIcons::fitWord());
+    m_newNumberAction->setIcon(EditorIcons::number());
+    m_definitionsAction->setIcon(EditorIcons::definitions());
+
+    QToolBar *toolBar = addToolBar(QStringLiteral("Werkzeuge"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setIconSize(QSize(16, 16));
+    toolBar->addAction(m_newAction);
+    toolBar->addAction(m_openAction);
+    toolBar->addAction(m_saveAction);
+    toolBar->addSeparator();
+    toolBar->addAction(m_insertHorizontalAction);
+    toolBar->addAction(m_insertVerticalAction);
+    toolBar->addAction(m_insertFittingAction);
+    toolBar->addSeparator();
+    toolBar->addAction(m_newNumberAction);
+    toolBar->addAction(m_definitionsAction);
+
+    auto *spacer = new QWidget;
+    spacer->setFixedWidth(57);
+    toolBar->addWidget(spacer);
+    m_warningLabel = new QLabel;
+    m_warningLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_warningLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolBar->addWidget(m_warningLabel);
+}
+
+QWidget *TForm1::createBoardArea()
+{
+    m_viewport = new BoardViewport;
+    m_horizontalBar = new QScrollBar(Qt::Horizontal);
+    m_horizontalBar->setFixedHeight(17);
+    m_verticalBar = new QScrollBar(Qt::Vertical);
+    m_verticalBar->setFixedWidth(16);
+    for (QScrollBar *bar : {m_horizontalBar, m_verticalBar}) {
+        bar->setRange(0, 0);
+        bar->setSingleStep(wheelStep);
+        bar->setEnabled(false);
+        // Never take the focus from the key sink, so that typing keeps acting on the board.
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->installEventFilter(this);
+        connect(bar, &QScrollBar::valueChanged, this, &TForm1::scrollBarMoved);
+    }
+    connect(m_viewport, &BoardViewport::resized, this, &TForm1::FormResize);
+    auto *corner = new QLabel;
+    corner->setFixedSize(16, 17);
+    m_sidePanel = new SidePanel;
+    connect(m_sidePanel, &SidePanel::extentChanged, this, &TForm1::CheckScrolling);
+
+    auto *board = new QVBoxLayout;
+    board->setSpacing(0);
+    board->addWidget(m_viewport, 1);
+    board->addWidget(m_horizontalBar);
+    auto *barColumn = new QVBoxLayout;
+    barColumn->setSpacing(0);
+    barColumn->addWidget(m_verticalBar, 1);
+    barColumn->addWidget(corner);
+
+    auto *area = new QWidget;
+    auto *layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(board, 1);
+    layout->addLayout(barColumn);
+    layout->addSpacing(3);
+    layout->addWidget(m_sidePanel);
+    return area;
+}
+
+void TForm1::createWindows()
+{
+    m_form2 = new TForm2(this);
+    m_form3 = new TForm3(this);
+    m_form4 = new TForm4(this);
+    m_form5 = new TForm5(this);
+    m_form6 = new TForm6(this);
+    m_form7 = new TForm7(this);
+    m_form9 = new TForm9(this);
+    m_form10 = new TForm10(this);
+}
+
+void TForm1::installAppMessage()
+{
+    qApp->installEventFilter(this);
+}
+
+QString TForm1::warningText() const
+{
+    return m_warningLabel->text();
+}
+
+void TForm1::CheckScrolling()
+{
+    const TRect bounds = PuzzleBounds();
+    const int width = m_viewport->width();
+    const int height = m_viewport->height();
+    const int left = -m_horizontalBar->value();
+    const int top = -m_verticalBar->value();
+    fitBar(m_horizontalBar, bounds.Right, width, left);
+    fitBar(m_verticalBar, bounds.Bottom, height, top);
+    if (IsNoField(SelectedField))
+        return;
+    const TRect field = FieldRect(SelectedField);
+    const int size = Puzzle.FieldSize;
+    const int reach = 3 * (size / 2);
+    scrollIntoView(m_horizontalBar, field.Left + left, size, reach, width);
+    scrollIntoView(m_verticalBar, field.Top + top, size, reach, height);
+}
+
+void TForm1::AppMessage(const QWheelEvent &event)
+{
+    // Only turns of the vertical wheel; horizontal wheels and scroll phases carry no delta here.
+    const int delta = event.angleDelta().y();
+    if (!m_verticalBar->isEnabled() || delta == 0)
+        return;
+    m_verticalBar->setValue(m_verticalBar->value() + (delta < 0 ? wheelStep : -wheelStep));
+}
+
+bool TForm1::AskSaveChanges()
+{
+    const Prompt::Answer answer = ActivePrompt().message(
+            QStringLiteral("Änderungen speichern"),
+            QStringLiteral("Das Felderquiz wurde verändert.\r\nAktuelle Änderungen speichern?"),
+            Prompt::Icon::Question,
+            Prompt::Buttons::YesNoCancel);
+    switch (answer) {
+    case Prompt::Answer::Yes:
+        // The user asked to keep the changes: when they were not saved, the caller stops.
+        return !Speichern1Click();
+    case Prompt::Answer::No:
+        return false;
+    default:
+        return true;
+    }
+}
+
+void TForm1::Neu1Click()
+{
+    if (Modified && AskSaveChanges())
+        return;
+    setWindowTitle(QString::fromUtf8(ProgramCaption));
+    m_currentFileName.clear();
+    NewPuzzle();
+    RedrawBoard();
+    Modified = false;
+    CheckScrolling();
+}
+
+void TForm1::Oeffnen1Click()
+{
+    if (Modified && AskSaveChanges())
+        return;
+    if (const auto fileName = ActivePrompt().openFileName(documentFilter, documentSuffix))
+        LoadPuzzle(*fileName);
+}
+
+bool TForm1::Speichern1Click()
+{
+    if (!m_currentFileName.isEmpty())
+        return SavePuzzle(m_currentFileName);
+    return Speichernunter1Click();
+}
+
+bool TForm1::Speichernunter1Click()
+{
+    const auto fileName
+            = ActivePrompt().saveFileName(documentFilter, documentSuffix, m_currentFileName);
+    if (!fileName || !SavePuzzle(*fileName))
+        return false;
+    m_currentFileName = *fileName;
+    return true;
+}
+
+void TForm1::FormShow()
+{
+    Neu1Click();
+    if (!m_startupFile.isEmpty())
+        openStartupFile();
+}
+
+void TForm1::openStartupFile()
+{
+    NewPuzzle();
+    const QFileInfo file(m_startupFile);
+    if (file.isDir()) {
+        ActivePrompt().error(QStringLiteral("Die Datei ") + m_startupFile
+                             + QStringLiteral(" ist ein Ordner und kann nicht geöffnet werden!"));
+    } else if (!file.exists()) {
+        ActivePrompt().error(QStringLiteral("Die Datei ") + m_startupFile
+                             + QStringLiteral(" wurde nicht gefunden!"));
+    } else if (LoadPuzzle(m_startupFile)) {
+        return;
+    }
+    // Nothing was loaded: the empty puzzle of New stays, unchanged.
+    Modified = false;
+}
+
+void TForm1::FormResize()
+{
+    CheckScrolling();
+    RedrawBoard();
+}
+
+void TForm1::scrollBarMoved()
+{
+    m_viewport->setOffset(scrollPosition());
+}
+
+bool TForm1::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        RedrawBoard();
+    return handled;
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    // Over the bars the wheel acts only through AppMessage.
+    if (watched == m_horizontalBar || watched == m_verticalBar)
+        return event->type() == QEvent::Wheel;
+    // A wheel event reaches the window first and is then passed on to the widget under the
+    // pointer; the hook takes it once, at the window, and lets it go on.
+    if (event->type() == QEvent::Wheel && watched->isWindowType())
+        AppMessage(static_cast<const QWheelEvent &>(*event));
+    return false;
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    QMetaObject::invokeMethod(this, &TForm1::FormShow, Qt::QueuedConnection);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (Modified && AskSaveChanges())
+        event->ignore();
+    else
+        event->accept();
+}
+
+bool TForm1::lettersShown() const
+{
+    return m_sidePanel->lettersShown();
+}
+
+void TForm1::setLettersShown(bool on)
+{
+    m_sidePanel->setLettersShown(on);
+}
+
+bool TForm1::numbersInsideChecked() const
+{
+    return m_sidePanel->numbersInside();
+}
+
+void TForm1::setNumbersInsideChecked(bool on)
+{
+    m_sidePanel->setNumbersInside(on);
+}
+
+bool TForm1::rasterShown() const
+{
+    return m_rasterAction->isChecked();
+}
+
+QSize TForm1::visibleBoardSize() const
+{
+    return m_viewport->size();
+}
+
+QPoint TForm1::scrollPosition() const
+{
+    return QPoint(m_horizontalBar->value(), m_verticalBar->value());
+}
+
+void TForm1::boardImageChanged()
+{
+    m_viewport->update();
+}
+
+void TForm1::scrollToOrigin()
+{
+    m_horizontalBar->setValue(0);
+    m_verticalBar->setValue(0);
+}
+
+void TForm1::checkScrolling()
+{
+    CheckScrolling();
+}
+
+void TForm1::setFieldSizeSpin(int value)
+{
+    m_sidePanel->setFieldSize(value);
+}
+
+void TForm1::setBorderWidthSpin(int value)
+{
+    m_sidePanel->setBorderWidth(value);
+}
+
+void TForm1::resetSolutionMode()
+{
+    m_sidePanel->resetSolutionMode();
+}
+
+void TForm1::setStartFieldText(const QString &letter)
+{
+    m_sidePanel->setStartFieldText(letter);
+}
+
+void TForm1::setEndFieldText(const QString &letter)
+{
+    m_sidePanel->setEndFieldText(letter);
+}
+
+void TForm1::setSolutionWordText(const QString &word)
+{
+    m_sidePanel->setSolutionWordText(word);
+}
+
+void TForm1::displayWarning(const QString &text)
+{
+    m_warningLabel->setText(text);
+}
+
+void TForm1::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+void TForm1::setCurrentFileName(const QString &fileName)
+{
+    m_currentFileName = fileName;
+}
+
+void TForm1::resetOutputSettings()
+{
+    // The output configuration dialog holds no settings yet.
+}
+
+} // namespace gs

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "core/boardview.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QWheelEvent;
+
+namespace gs {
+
+class BoardViewport;
+class SidePanel;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm9;
+class TForm10;
+
+// The main window: the board in its scrollable viewport, menu bar, toolbar and side panel, and
+// the document commands. It is the board view of the puzzle core while it lives.
+class TForm1 : public QMainWindow, public BoardView
+{
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Creates the windows opened from the menus, in start-up order (TForm2 ... TForm10).
+    void createWindows();
+    // Installs AppMessage as the application-wide event hook.
+    void installAppMessage();
+    // The document to open when the window is first shown (empty: none).
+    void setStartupFile(const QString &fileName) { m_startupFile = fileName; }
+
+    QString currentFileName() const { return m_currentFileName; }
+    SidePanel *sidePanel() const { return m_sidePanel; }
+    BoardViewport *viewport() const { return m_viewport; }
+    QScrollBar *horizontalBar() const { return m_horizontalBar; }
+    QScrollBar *verticalBar() const { return m_verticalBar; }
+    QString warningText() const;
+
+    // Scroll bars from the puzzle's extent, and the selected field into view.
+    void CheckScrolling();
+    // The mouse-wheel hook: moves the vertical bar by 40 pixels per wheel event.
+    void AppMessage(const QWheelEvent &event);
+    // The save question; true when the caller must stop.
+    bool AskSaveChanges();
+
+    // Document commands.
+    void Neu1Click();
+    void Oeffnen1Click();
+    // Returns whether the document was saved.
+    bool Speichern1Click();
+    bool Speichernunter1Click();
+
+    // BoardView
+    bool lettersShown() const override;
+    void setLettersShown(bool on) override;
+    bool numbersInsideChecked() const override;
+    void setNumbersInsideChecked(bool on) override;
+    bool rasterShown() const override;
+    QSize visibleBoardSize() const override;
+    QPoint scrollPosition() const override;
+    void boardImageChanged() override;
+    void scrollToOrigin() override;
+    void checkScrolling() override;
+    void setFieldSizeSpin(int value) override;
+    void setBorderWidthSpin(int value) override;
+    void resetSolutionMode() override;
+    void setStartFieldText(const QString &letter) override;
+    void setEndFieldText(const QString &letter) override;
+    void setSolutionWordText(const QString &word) override;
+    void displayWarning(const QString &text) override;
+    void setCaption(const QString &caption) override;
+    void setCurrentFileName(const QString &fileName) override;
+    void resetOutputSettings() override;
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    // No tool-bar menu on right-clicks.
+    QMenu *createPopupMenu() override { return nullptr; }
+
+private:
+    void createMenus();
+    void createToolBar();
+    QWidget *createBoardArea();
+    void FormShow();
+    void openStartupFile();
+    void FormResize();
+    void scrollBarMoved();
+
+    QAction *m_newAction = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_saveAsAction = nullptr;
+    QAction *m_imageOutputAction = nullptr;
+    QAction *m_htmlExportAction = nullptr;
+    QAction *m_clipboardAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_insertGridAction = nullptr;
+    QAction *m_blockAction = nullptr;
+    QAction *m_emptyToBlocksAction = nullptr;
+    QAction *m_deleteEmptyAction = nullptr;
+    QAction *m_insertHorizontalAction = nullptr;
+    QAction *m_insertVerticalAction = nullptr;
+    QAction *m_insertFittingAction = nullptr;
+    QAction *m_outputSettingsAction = nullptr;
+    QMenu *m_numbersMenu = nullptr;
+    QAction *m_newNumberAction = nullptr;
+    QAction *m_deleteHorizontalNumberAction = nullptr;
+    QAction *m_deleteVerticalNumberAction = nullptr;
+    QAction *m_autoNumberAction = nullptr;
+    QAction *m_renumberAction = nullptr;
+    QAction *m_deleteAllNumbersAction = nullptr;
+    QAction *m_definitionsAction = nullptr;
+    QAction *m_rasterAction = nullptr;
+    QAction *m_assistantAction = nullptr;
+    QAction *m_infoAction = nullptr;
+
+    QLabel *m_warningLabel = nullptr;
+    BoardViewport *m_viewport = nullptr;
+    QScrollBar *m_horizontalBar = nullptr;
+    QScrollBar *m_verticalBar = nullptr;
+    SidePanel *m_sidePanel = nullptr;
+
+    QPointer<TForm2> m_form2;
+    QPointer<TForm3> m_form3;
+    QPointer<TForm4> m_form4;
+    QPointer<TForm5> m_form5;
+    QPointer<TForm6> m_form6;
+    QPointer<TForm7> m_form7;
+    QPointer<TForm9> m_form9;
+    QPointer<TForm10> m_form10;
+
+    QString m_currentFileName;
+    QString m_startupFile;
+    bool m_shown = false;
+};
+
+} // namespace gs

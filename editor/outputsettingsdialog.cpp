@@ -1,0 +1,11 @@
+#include "editor/outputsettingsdialog.h"
+
+namespace gs {
+
+TForm6::TForm6(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Ausgabe konfigurieren"));
+}
+
+} // namespace gs
