@@ -574,30 +574,6 @@ private slots:
             LoadMessage(damaged);
         }
     }
-
-    void loadsAFullBoardQuickly()
-    {
-        TCrossWordCollection document;
-        TCrossWordCollectionItem &item = document.Add();
-        item.SetBoardCols(50);
-        item.SetBoardRows(40);
-        for (int i = 0; i < 2000; ++i)
-            item.Board().Add().SetField(Field(std::string(1, char('A' + i % 26)), i % 3 == 0));
-        for (int i = 0; i < 300; ++i)
-            item.Numbers().Add().SetNumber(
-                    {i, i % 50 + 1, i % 40 + 1, "Fluss in \xD6sterreich", i % 2 == 1});
-        const std::string text = document.XMLDocument();
-
-        QElapsedTimer timer;
-        timer.start();
-        TCrossWordCollection copy;
-        copy.LoadXMLDocument(text);
-        const qint64 elapsed = timer.nsecsElapsed() / 1000;
-        qInfo("%zu bytes of XML read in %lld us", text.size(), static_cast<long long>(elapsed));
-        QCOMPARE(copy.Items(0).Board().Count(), 2000);
-        QCOMPARE(copy.Items(0).Numbers().Count(), 300);
-        QVERIFY(elapsed < 1000000);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestXmlSerializer)
