@@ -1,0 +1,16 @@
+#pragma once
+
+#include "document/crosswordcollectionitem.h"
+#include "document/xmlcollectionof.h"
+
+namespace gs {
+
+// A stored puzzle document: root element "CrossWord-list" holding one "CrossWord" item.
+class TCrossWordCollection : public TXMLCollectionOf<TCrossWordCollectionItem>
+{
+public:
+    static constexpr std::string_view ClassName = "TCrossWordCollection";
+    std::string_view className() const override { return ClassName; }
+};
+
+} // namespace gs

@@ -1,0 +1,56 @@
+#include "document/xmlcollection.h"
+
+#include "document/objectxml.h"
+#include "document/xmltext.h"
+
+namespace gs {
+
+TXMLCollection::TXMLCollection(std::string_view itemClassName, TItemFactory createItem)
+    : m_itemTagName(CollectionTagName(itemClassName))
+    , m_createItem(std::move(createItem))
+{
+}
+
+TXMLCollectionItem &TXMLCollection::Add()
+{
+    m_items.push_back(m_createItem());
+    return *m_items.back();
+}
+
+const TXMLPropertyList &TXMLCollection::properties() const
+{
+    static const TXMLPropertyList none;
+    return none;
+}
+
+std::string TXMLCollection::GetXML() const
+{
+    std::string text = ObjectToXML(*this);
+    for (const auto &item : m_items)
+        AppendElement(text, m_itemTagName, item->GetXML());
+    return text;
+}
+
+void TXMLCollection::SetXML(std::string_view text)
+{
+    Clear();
+    ReadElements(text, [this](std::string_view name, std::string_view content) {
+        if (name == m_itemTagName)
+            Add().SetXML(content);
+        else if (const TXMLProperty *property = FindProperty(properties(), name))
+            PropertyFromXML(*this, *property, content);
+    });
+}
+
+std::string TXMLCollection::XMLDocument() const
+{
+    const std::string root = XMLTagName();
+    return "<" + root + ">" + GetXML() + "</" + root + ">";
+}
+
+void TXMLCollection::LoadXMLDocument(std::string_view text)
+{
+    SetXML(FindRootElement(text, XMLTagName()));
+}
+
+} // namespace gs
