@@ -1,19 +1,326 @@
-// Placeholder until the document file lands.
 #include "document/documentfile.h"
 
+#include "core/boardview.h"
+#include "core/cp1252.h"
+#include "core/numbering.h"
 #include "core/prompt.h"
+#include "core/puzzle.h"
+#include "core/render.h"
+#include "document/crosswordcollection.h"
+#include "document/documentname.h"
+#include "document/legacyimport.h"
+#include "document/zlibstream.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <exception>
+#include <optional>
 
 namespace gs {
 
-bool LoadPuzzle(const QString &fileName)
+namespace {
+
+// Board sizes that may be allocated although the file holds fewer board items than they need;
+// the missing items then end the load as damaged data.
+constexpr int MaxPartialBoardSide = 255;
+// Largest field size the drawing is asked to handle.
+constexpr int MaxFieldSize = 1000;
+
+QString shortName(const QString &fileName)
 {
-    ActivePrompt().error(fileName + QStringLiteral(" kann nicht gelesen werden!"));
-    return false;
+    return QFileInfo(fileName).fileName();
 }
 
-bool SavePuzzle(const QString &)
+bool isLegacyFile(QFile &file)
 {
-    return false;
+    static constexpr std::string_view Word = "Felderquiz";
+    const QByteArray head = file.peek(qint64(Word.size()) + 1);
+    if (!head.startsWith(QByteArray(Word.data(), qsizetype(Word.size()))))
+        return false;
+    return head.size() == qsizetype(Word.size()) || head.back() == '\r' || head.back() == '\n';
+}
+
+// Thrown while copying a document whose content cannot be used.
+struct InvalidDocument : std::exception
+{
+};
+
+// Copies the stored document into puzzle, as far as it goes. Settings the drawing cannot use
+// are replaced by the standard ones and reported through valid.
+void copyDocument(const TCrossWordCollectionItem &item, TCrossWordPuzzle &puzzle, bool &valid)
+{
+    puzzle.FieldSize = item.FieldSize();
+    puzzle.BorderWidth = item.BorderWidth();
+    if (puzzle.FieldSize < 2 || puzzle.FieldSize > MaxFieldSize || puzzle.BorderWidth < 1
+        || puzzle.BorderWidth > puzzle.FieldSize) {
+        puzzle.FieldSize = 30;
+        puzzle.BorderWidth = 1;
+        valid = false;
+    }
+    puzzle.NumbersInside = item.NumbersInside();
+    puzzle.StartField = TPoint{item.StartFieldCol(), item.StartFieldRow()};
+    puzzle.EndField = TPoint{item.EndFieldCol(), item.EndFieldRow()};
+    puzzle.Infos = item.Infos();
+
+    puzzle.Numbers.clear();
+    const TNumberCollection &numbers = item.Numbers();
+    for (int i = 0; i < numbers.Count(); ++i) {
+        const TClueNumber &stored = numbers.Items(i).Number();
+        TClueNumber number = MakeClueNumber(stored.Col, stored.Row, stored.Text, stored.Hor);
+        number.Num = stored.Num;
+        puzzle.Numbers.push_back(number);
+    }
+
+    const int cols = item.BoardCols();
+    const int rows = item.BoardRows();
+    const TBoardCollection &board = item.Board();
+    const long long needed = (long long)cols * rows;
+    if (cols < 0 || rows < 0
+        || (needed > board.Count() && (cols > MaxPartialBoardSide || rows > MaxPartialBoardSide)))
+        throw InvalidDocument();
+    puzzle.Board.assign(size_t(cols) + 1, std::vector<TBoardField>(size_t(rows) + 1));
+    int next = 0;
+    for (int col = 1; col <= cols; ++col) {
+        for (int row = 1; row <= rows; ++row) {
+            if (next >= board.Count())
+                throw InvalidDocument();
+            TBoardField field = board.Items(next++).Field();
+            field.Letter = field.Letter.substr(0, 1);
+            puzzle.Board[size_t(col)][size_t(row)] = field;
+        }
+    }
+}
+
+// Reads the compressed document behind the signature into puzzle. Returns false when the data
+// is damaged; puzzle then holds what could be copied before the damage.
+bool readDocument(const QString &fileName, std::string_view compressed, TCrossWordPuzzle &puzzle)
+{
+    bool valid = true;
+    try {
+        std::string text;
+        if (!DecompressStream(compressed, text))
+            return false;
+        TCrossWordCollection collection;
+        collection.LoadXMLDocument(NormalizeLineBreaks(text));
+        if (collection.Count() == 0)
+            return false;
+        const TCrossWordCollectionItem &item = collection.Items(0);
+        CheckFileVersion(fileName, item.ProgVersion());
+        copyDocument(item, puzzle, valid);
+    } catch (const std::exception &) {
+        return false;
+    }
+    return valid;
+}
+
+// The editor shows the loaded document from its start.
+void finishLoading(const QString &fileName)
+{
+    ShowDocumentName(fileName);
+    if (BoardView *view = View()) {
+        view->scrollToOrigin();
+        view->setFieldSizeSpin(Puzzle.FieldSize);
+        view->setBorderWidthSpin(Puzzle.BorderWidth);
+        view->setNumbersInsideChecked(Puzzle.NumbersInside);
+        view->setLettersShown(true);
+        view->setStartFieldText(toQString(GetLetter(Puzzle.StartField)));
+        view->setEndFieldText(toQString(GetLetter(Puzzle.EndField)));
+    }
+    CheckSolutionFrame();
+    UpdateSolutionWord();
+    SelectedField = TPoint{-1, -1};
+    RedrawBoard();
+    if (BoardView *view = View())
+        view->checkScrolling();
+    Modified = false;
+}
+
+// Writes data to fileName through a temporary file; false when that failed.
+bool writeFileSafely(const QString &fileName, std::string_view data)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(data.data(), qint64(data.size())) != qint64(data.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void reportSaveFailure(const QString &fileName)
+{
+    ActivePrompt().error(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. "
+                                        "Eine bereits vorhandene Datei bleibt unverändert.")
+                                 .arg(fileName));
+}
+
+// The leading number of a version text ("2.0 (BETA 1.2)" gives 2.0) and its beta number
+// (1.2; none for a release, which ranks above every beta of the same number).
+struct Version
+{
+    QList<int> number;
+    std::optional<QList<int>> beta;
+};
+
+std::optional<QList<int>> parseNumbers(const QString &text)
+{
+    QList<int> parts;
+    for (const QString &part : text.split(QLatin1Char('.'))) {
+        bool ok = false;
+        parts.append(part.toInt(&ok));
+        if (!ok)
+            return std::nullopt;
+    }
+    return parts;
+}
+
+std::optional<Version> parseVersion(const QString &text)
+{
+    static const QRegularExpression pattern(
+            QStringLiteral("^\\s*([0-9]+(?:\\.[0-9]+)*)\\s*(?:\\(\\s*BETA\\s+([0-9]+(?:\\.[0-9]+)*)"
+                           "\\s*\\))?\\s*$"),
+            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    Version version;
+    version.number = *parseNumbers(match.captured(1));
+    if (match.hasCaptured(2))
+        version.beta = parseNumbers(match.captured(2));
+    return version;
+}
+
+bool isNewer(const Version &file, const Version &program)
+{
+    if (file.number != program.number)
+        return file.number > program.number;
+    if (!file.beta || !program.beta)
+        return !file.beta && program.beta;
+    return *file.beta > *program.beta;
+}
+
+} // namespace
+
+std::string NormalizeLineBreaks(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size() + text.size() / 32 + 2);
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        result.append(text.substr(pos, end - pos));
+        result.append("\r\n");
+        pos = end;
+        if (pos < text.size())
+            pos += text.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
+    }
+    return result;
+}
+
+std::string DocumentText()
+{
+    TCrossWordCollection collection;
+    TCrossWordCollectionItem &item = collection.Add();
+    item.SetProgVersion(ProgramVersion);
+    item.SetFieldSize(Puzzle.FieldSize);
+    item.SetBorderWidth(Puzzle.BorderWidth);
+    item.SetNumbersInside(Puzzle.NumbersInside);
+    item.SetStartFieldCol(Puzzle.StartField.X);
+    item.SetStartFieldRow(Puzzle.StartField.Y);
+    item.SetEndFieldCol(Puzzle.EndField.X);
+    item.SetEndFieldRow(Puzzle.EndField.Y);
+    item.SetInfos(Puzzle.Infos);
+    for (const TClueNumber &number : Puzzle.Numbers)
+        item.Numbers().Add().SetNumber(number);
+    item.SetBoardCols(BoardCols());
+    item.SetBoardRows(BoardRows());
+    for (int col = 1; col <= BoardCols(); ++col) {
+        for (int row = 1; row <= BoardRows(); ++row)
+            item.Board().Add().SetField(Puzzle.Board[size_t(col)][size_t(row)]);
+    }
+    return NormalizeLineBreaks(collection.XMLDocument());
+}
+
+bool SavePuzzle(const QString &fileName)
+{
+    const std::string text = DocumentText();
+    std::string content(DocumentSignature);
+    CompressStream(text, content);
+    if (!writeFileSafely(fileName, content)) {
+        reportSaveFailure(fileName);
+        return false;
+    }
+    const QString copyName = fileName + QStringLiteral(".xml");
+    if (!writeFileSafely(copyName, text)) {
+        reportSaveFailure(copyName);
+        return false;
+    }
+    Modified = false;
+    ShowDocumentName(fileName);
+    return true;
+}
+
+bool LoadPuzzle(const QString &fileName)
+{
+    QFile file(fileName);
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly)) {
+        ActivePrompt().error(shortName(fileName) + QStringLiteral(" kann nicht gelesen werden!"));
+        return false;
+    }
+    if (isLegacyFile(file)) {
+        file.close();
+        return ImportLegacyFile(fileName);
+    }
+
+    const QByteArray signature = file.read(qint64(DocumentSignature.size()));
+    if (std::string_view(signature.constData(), size_t(signature.size())) != DocumentSignature) {
+        ActivePrompt().error(shortName(fileName) + QStringLiteral(" kann nicht gelesen werden!"));
+        return false;
+    }
+
+    // A damaged document is loaded into an empty puzzle, so nothing of the previous one mixes
+    // into it.
+    TCrossWordPuzzle loaded;
+    loaded.Infos = " - Felderquiz";
+    // Deflate expands incompressible text by well under a thousandth, so a longer file cannot
+    // hold a document within the size limit.
+    const QByteArray compressed = file.read(qint64(MaxDocumentTextSize + 1024 * 1024));
+    const bool valid
+            = file.atEnd()
+              && readDocument(fileName,
+                              std::string_view(compressed.constData(), size_t(compressed.size())),
+                              loaded);
+    file.close();
+    Puzzle = std::move(loaded);
+    if (!valid) {
+        ActivePrompt().error(shortName(fileName)
+                             + QStringLiteral(" enthält einige ungültige Daten! Es wird versucht, "
+                                              "das Felderquiz trotzdem zu laden."));
+    }
+    finishLoading(fileName);
+    return true;
+}
+
+void CheckFileVersion(const QString &fileName, const std::string &fileVersion)
+{
+    const std::optional<Version> program = parseVersion(QString::fromLatin1(ProgramVersion));
+    const std::optional<Version> file = parseVersion(toQString(fileVersion));
+    if (!program || !file || !isNewer(*file, *program))
+        return;
+    ActivePrompt().message(QStringLiteral("Hinweis"),
+                           shortName(fileName)
+                                   + QStringLiteral(" wurde mit einer neueren Programmversion (")
+                                   + toQString(fileVersion)
+                                   + QStringLiteral(") erstellt. Wenn Sie diese Datei erneut unter "
+                                                    "diesem Dateinamen speichern, könnten unter "
+                                                    "Umständen Daten verloren gehen."),
+                           Prompt::Icon::Information);
 }
 
 } // namespace gs

@@ -1,0 +1,427 @@
+#include "core/puzzle.h"
+#include "document/documentfile.h"
+#include "document/zlibstream.h"
+#include "support/fakeboardview.h"
+#include "support/scriptedprompt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <zlib.h>
+
+using namespace gs;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+// A document file holding the given XML text.
+QByteArray documentWith(const std::string &xml)
+{
+    std::string content(DocumentSignature);
+    CompressStream(xml, content);
+    return QByteArray(content.data(), qsizetype(content.size()));
+}
+
+std::string inflate(const QByteArray &file)
+{
+    std::string text;
+    const std::string_view body(file.constData() + 10, size_t(file.size() - 10));
+    if (!DecompressStream(body, text))
+        return "(damaged)";
+    return text;
+}
+
+// A puzzle that uses every attribute of the document.
+void buildRichPuzzle()
+{
+    NewPuzzle();
+    Puzzle.FieldSize = 42;
+    Puzzle.BorderWidth = 3;
+    Puzzle.NumbersInside = true;
+    SetLetter({1, 1}, "\xC4"); // Ä
+    SetLetter({2, 1}, "B");
+    SetLetter({3, 1}, "-");
+    FieldAt({3, 1}).Block = true;
+    SetLetter({1, 2}, "\xDF"); // ß
+    FieldAt({1, 2}).BorderLeft = true;
+    FieldAt({1, 2}).BorderBottom = true;
+    FieldAt({2, 1}).BorderRight = true;
+    FieldAt({2, 1}).BorderTop = true;
+    FieldAt({2, 1}).SolutionNumber = 2;
+    FieldAt({1, 1}).SolutionNumber = 1;
+    SetLetter({4, 3}, "Z");
+    Puzzle.Numbers.push_back(MakeClueNumber(1, 1, "Fluss & See <\"gro\xDF\"> 'x'", true));
+    Puzzle.Numbers.back().Num = 1;
+    Puzzle.Numbers.push_back(MakeClueNumber(1, 1, "Zeile 1\r\nZeile 2", false));
+    Puzzle.Numbers.back().Num = 2;
+    Puzzle.StartField = {1, 1};
+    Puzzle.EndField = {2, 1};
+    Puzzle.Infos = "CheckBox8=1|Edit12=Mein R\xE4tsel";
+}
+
+} // namespace
+
+class TestDocumentFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void init()
+    {
+        NewPuzzle();
+        Modified = false;
+    }
+
+    void roundTripKeepsEverything()
+    {
+        ScriptedPrompt prompt;
+        FakeBoardView view;
+        buildRichPuzzle();
+        const TCrossWordPuzzle saved = Puzzle;
+        Modified = true;
+        QVERIFY(SavePuzzle(path("rich.gsd")));
+        QVERIFY(!Modified);
+        QCOMPARE(view.caption, QStringLiteral("Gitterstern 2.0 (BETA 1.2) - rich.gsd"));
+
+        NewPuzzle();
+        SelectField({2, 2});
+        QVERIFY(LoadPuzzle(path("rich.gsd")));
+        QVERIFY(prompt.shown.isEmpty());
+        QCOMPARE(Puzzle.Board, saved.Board);
+        QCOMPARE(Puzzle.Numbers, saved.Numbers);
+        QCOMPARE(Puzzle.FieldSize, 42);
+        QCOMPARE(Puzzle.BorderWidth, 3);
+        QVERIFY(Puzzle.NumbersInside);
+        QCOMPARE(Puzzle.StartField, (TPoint{1, 1}));
+        QCOMPARE(Puzzle.EndField, (TPoint{2, 1}));
+        QCOMPARE(Puzzle.Infos, saved.Infos);
+        QCOMPARE(SelectedField, (TPoint{-1, -1}));
+        QVERIFY(!Modified);
+        QCOMPARE(view.fieldSizeSpin, 42);
+        QCOMPARE(view.startText, QStringLiteral("\u00C4"));
+        QCOMPARE(view.endText, QStringLiteral("B"));
+        QCOMPARE(view.fileName, path("rich.gsd"));
+    }
+
+    void fileLayoutAndPlainCopy()
+    {
+        ScriptedPrompt prompt;
+        buildRichPuzzle();
+        QVERIFY(SavePuzzle(path("layout.gsd")));
+        const QByteArray file = readAll(path("layout.gsd"));
+        QVERIFY(file.startsWith(QByteArray("\x09Sternfeld\x78\xDA", 12)));
+        const QByteArray copy = readAll(path("layout.gsd.xml"));
+        QCOMPARE(inflate(file), copy.toStdString());
+        QCOMPARE(copy.toStdString(), DocumentText());
+        QVERIFY(copy.endsWith("</CrossWord-list>\r\n"));
+        for (char c : copy)
+            QVERIFY(c == '\r' || c == '\n' || (c >= 32 && c < 127));
+    }
+
+    void exactTextOfASmallDocument()
+    {
+        NewPuzzle();
+        SetLetter({1, 1}, "A");
+        SetLetter({3, 2}, "-");
+        FieldAt({3, 2}).Block = true;
+        FieldAt({2, 1}).BorderTop = true; // kept on a position without a field
+        Puzzle.Numbers.push_back(MakeClueNumber(1, 1, "Tier", true));
+        Puzzle.Numbers.back().Num = 1;
+        Puzzle.Infos = "";
+
+        std::string expected = "<CrossWord-list><CrossWord><Board>";
+        const char *items[6][3] = {{"False", "False", "A"}, // (1,1)
+                                   {"False", "False", ""},  // (1,2)
+                                   {"False", "True", ""},   // (2,1)
+                                   {"False", "False", ""},  // (2,2)
+                                   {"False", "False", ""},  // (3,1)
+                                   {"True", "False", "-"}}; // (3,2)
+        for (const auto &item : items) {
+            expected += std::string("<Board><Block>") + item[0] + "</Block>\r\n"
+                        + "<BorderBottom>False</BorderBottom>\r\n"
+                        + "<BorderLeft>False</BorderLeft>\r\n"
+                        + "<BorderRight>False</BorderRight>\r\n" + "<BorderTop>" + item[1]
+                        + "</BorderTop>\r\n" + "<Letter>" + item[2] + "</Letter>\r\n"
+                        + "<SolutionNumber>0</SolutionNumber>\r\n" + "</Board>\r\n";
+        }
+        expected += "</Board>\r\n"
+                    "<BoardCols>3</BoardCols>\r\n"
+                    "<BoardRows>2</BoardRows>\r\n"
+                    "<BorderWidth>1</BorderWidth>\r\n"
+                    "<EndFieldCol>-1</EndFieldCol>\r\n"
+                    "<EndFieldRow>-1</EndFieldRow>\r\n"
+                    "<FieldSize>30</FieldSize>\r\n"
+                    "<Infos></Infos>\r\n"
+                    "<Numbers><Number><Col>1</Col>\r\n"
+                    "<Hor>True</Hor>\r\n"
+                    "<Num>1</Num>\r\n"
+                    "<Row>1</Row>\r\n"
+                    "<Text>Tier</Text>\r\n"
+                    "</Number>\r\n"
+                    "</Numbers>\r\n"
+                    "<NumbersInside>False</NumbersInside>\r\n"
+                    "<ProgVersion>2.0 &#x28;BETA 1.2&#x29;</ProgVersion>\r\n"
+                    "<StartFieldCol>-1</StartFieldCol>\r\n"
+                    "<StartFieldRow>-1</StartFieldRow>\r\n"
+                    "</CrossWord>\r\n"
+                    "</CrossWord-list>\r\n";
+        QCOMPARE(DocumentText(), expected);
+    }
+
+    void storedValuesAreCutAndKept()
+    {
+        ScriptedPrompt prompt;
+        const std::string xml
+                = "<CrossWord-list><CrossWord><BoardCols>1</BoardCols>"
+                  "<BoardRows>1</BoardRows><Board><Board><Letter>XY</Letter>"
+                  "</Board></Board><FieldSize>60</FieldSize><BorderWidth>1</BorderWidth>"
+                  "<Numbers><Number><Num>1</Num><Col>1</Col><Row>1</Row><Text>"
+                  + std::string(300, 'd')
+                  + "</Text></Number><Number><Num>3</Num><Col>1</Col><Row>1</Row>"
+                    "</Number></Numbers></CrossWord></CrossWord-list>";
+        writeAll(path("cut.gsd"), documentWith(xml));
+        QVERIFY(LoadPuzzle(path("cut.gsd")));
+        QVERIFY(prompt.shown.isEmpty());
+        QCOMPARE(GetLetter({1, 1}), std::string("X"));
+        QCOMPARE(Puzzle.Numbers.size(), size_t(2));
+        QCOMPARE(Puzzle.Numbers[0].Text, std::string(255, 'd'));
+        QCOMPARE(Puzzle.Numbers[1].Num, 3); // not renumbered
+        QCOMPARE(Puzzle.FieldSize, 60);     // unusual but drawable
+    }
+
+    void unreadableFilesChangeNothing()
+    {
+        ScriptedPrompt prompt;
+        FakeBoardView view;
+        SetLetter({2, 2}, "Q");
+        view.caption = QStringLiteral("before");
+        writeAll(path("short.gsd"), QByteArray("\x09Stern", 6));
+        writeAll(path("other.gsd"), QByteArray("PK\x03\x04 something else entirely"));
+        for (const QString &name : {QStringLiteral("short.gsd"), QStringLiteral("other.gsd")}) {
+            QVERIFY(!LoadPuzzle(path(name)));
+            QCOMPARE(prompt.lastCaption(), QStringLiteral("Fehler"));
+            QCOMPARE(prompt.lastText(), name + QStringLiteral(" kann nicht gelesen werden!"));
+        }
+        QVERIFY(!LoadPuzzle(path("missing.gsd")));
+        QVERIFY(!LoadPuzzle(m_dir.path()));
+        QCOMPARE(GetLetter({2, 2}), std::string("Q"));
+        QCOMPARE(view.caption, QStringLiteral("before"));
+    }
+
+    void damagedDocumentsLoadIntoAnEmptyPuzzle_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("fieldSize");
+        QTest::newRow("only the signature") << QByteArray("\x09Sternfeld", 10) << 30;
+        QTest::newRow("not zlib") << QByteArray("\x09Sternfeld garbage", 18) << 30;
+        QTest::newRow("bad number")
+                << documentWith("<CrossWord-list><CrossWord><BoardCols>x</BoardCols>"
+                                "</CrossWord></CrossWord-list>")
+                << 30;
+        QTest::newRow("huge board") << documentWith(
+                "<CrossWord-list><CrossWord><FieldSize>40</FieldSize><BorderWidth>1</BorderWidth>"
+                "<BoardCols>2000000000</BoardCols><BoardRows>2000000000"
+                "</BoardRows></CrossWord></CrossWord-list>")
+                                    << 40;
+        QTest::newRow("negative board")
+                << documentWith("<CrossWord-list><CrossWord><BoardCols>-5</BoardCols>"
+                                "<BoardRows>3</BoardRows></CrossWord></CrossWord-list>")
+                << 30;
+        QTest::newRow("field size zero")
+                << documentWith("<CrossWord-list><CrossWord><FieldSize>0</FieldSize>"
+                                "</CrossWord></CrossWord-list>")
+                << 30;
+        QTest::newRow("frame wider than field")
+                << documentWith("<CrossWord-list><CrossWord><FieldSize>30</FieldSize>"
+                                "<BorderWidth>31</BorderWidth></CrossWord></CrossWord-list>")
+                << 30;
+    }
+
+    void damagedDocumentsLoadIntoAnEmptyPuzzle()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, fieldSize);
+        ScriptedPrompt prompt;
+        FakeBoardView view;
+        SetLetter({4, 4}, "Q");
+        Puzzle.Numbers.push_back(MakeClueNumber(4, 4, "alt", true));
+        writeAll(path("damaged.gsd"), content);
+        QVERIFY(LoadPuzzle(path("damaged.gsd")));
+        QCOMPARE(prompt.lastText(),
+                 QStringLiteral("damaged.gsd enthält einige ungültige Daten! Es wird versucht, "
+                                "das Felderquiz trotzdem zu laden."));
+        QVERIFY(IsBoardEmpty());
+        QVERIFY(Puzzle.Numbers.empty());
+        QCOMPARE(Puzzle.FieldSize, fieldSize);
+        QCOMPARE(Puzzle.BorderWidth, 1);
+        QCOMPARE(view.caption, QStringLiteral("Gitterstern 2.0 (BETA 1.2) - damaged.gsd"));
+        QVERIFY(!Modified);
+    }
+
+    void shortBoardKeepsTheItemsPresent()
+    {
+        ScriptedPrompt prompt;
+        writeAll(path("partial.gsd"),
+                 documentWith("<CrossWord-list><CrossWord><BoardCols>2</BoardCols>"
+                              "<BoardRows>2</BoardRows><Board><Board><Letter>A</Letter></Board>"
+                              "<Board><Letter>B</Letter></Board></Board>"
+                              "</CrossWord></CrossWord-list>"));
+        QVERIFY(LoadPuzzle(path("partial.gsd")));
+        QCOMPARE(prompt.shown.size(), 1);
+        QCOMPARE(GetLetter({1, 1}), std::string("A"));
+        QCOMPARE(GetLetter({1, 2}), std::string("B"));
+        QCOMPARE(BoardCols(), 2);
+    }
+
+    void everyTruncationAndRandomDamageIsSurvived()
+    {
+        ScriptedPrompt prompt;
+        buildRichPuzzle();
+        QVERIFY(SavePuzzle(path("whole.gsd")));
+        const QByteArray whole = readAll(path("whole.gsd"));
+        for (qsizetype size = 0; size < whole.size(); ++size) {
+            writeAll(path("cut.gsd"), whole.left(size));
+            prompt.shown.clear();
+            LoadPuzzle(path("cut.gsd"));
+            QCOMPARE(prompt.shown.size(), 1);
+            QCOMPARE(prompt.lastCaption(), QStringLiteral("Fehler"));
+        }
+        QRandomGenerator random(1234);
+        for (int round = 0; round < 300; ++round) {
+            QByteArray damaged = whole;
+            for (int flips = 1 + round % 4; flips > 0; --flips)
+                damaged[10 + random.bounded(int(whole.size() - 10))]
+                        ^= char(1 + random.bounded(255));
+            writeAll(path("flip.gsd"), damaged);
+            LoadPuzzle(path("flip.gsd"));
+        }
+    }
+
+    void aZipBombStopsAtTheLimit()
+    {
+        ScriptedPrompt prompt;
+        // 100 MiB of blanks inside a document element, compressed to about 100 KiB.
+        z_stream stream{};
+        QCOMPARE(deflateInit(&stream, 9), Z_OK);
+        std::string out(1 << 20, '\0'), compressed(DocumentSignature);
+        const std::string head = "<CrossWord-list><CrossWord><Infos>";
+        const std::string chunk(1 << 20, ' ');
+        auto feed = [&](const std::string &data, int flush) {
+            stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
+            stream.avail_in = uInt(data.size());
+            do {
+                stream.next_out = reinterpret_cast<Bytef *>(out.data());
+                stream.avail_out = uInt(out.size());
+                deflate(&stream, flush);
+                compressed.append(out.data(), out.size() - stream.avail_out);
+            } while (stream.avail_out == 0);
+        };
+        feed(head, Z_NO_FLUSH);
+        for (int i = 0; i < 100; ++i)
+            feed(chunk, Z_NO_FLUSH);
+        feed("</Infos></CrossWord></CrossWord-list>", Z_FINISH);
+        deflateEnd(&stream);
+        QVERIFY(compressed.size() < 1024 * 1024);
+        writeAll(path("bomb.gsd"), QByteArray(compressed.data(), qsizetype(compressed.size())));
+        QVERIFY(LoadPuzzle(path("bomb.gsd")));
+        QVERIFY(prompt.lastText().contains(QStringLiteral("ungültige Daten")));
+        QCOMPARE(Puzzle.Infos, std::string(" - Felderquiz"));
+    }
+
+    void failedSavesKeepTheOldFileAndTheChanges()
+    {
+        ScriptedPrompt prompt;
+        const QString target = path("keep.gsd");
+        buildRichPuzzle();
+        QVERIFY(SavePuzzle(target));
+        const QByteArray before = readAll(target);
+
+        Modified = true;
+        const QString nowhere = path("no such folder/keep.gsd");
+        QVERIFY(!SavePuzzle(nowhere));
+        QCOMPARE(prompt.lastCaption(), QStringLiteral("Fehler"));
+        QVERIFY(prompt.lastText().contains(nowhere));
+        QVERIFY(Modified);
+
+        // The plain copy cannot be written: the document itself is complete, the rest waits.
+        QVERIFY(QDir(m_dir.path()).mkdir("blocked.gsd.xml"));
+        QVERIFY(!SavePuzzle(path("blocked.gsd")));
+        QVERIFY(prompt.lastText().contains(path("blocked.gsd.xml")));
+        QVERIFY(Modified);
+        QCOMPARE(inflate(readAll(path("blocked.gsd"))), DocumentText());
+        QCOMPARE(readAll(target), before);
+    }
+
+    void legacyTextFormat()
+    {
+        ScriptedPrompt prompt;
+        FakeBoardView view;
+        QByteArray text = "Felderquiz\r\n";
+        for (int i = 0; i < 299; ++i)
+            text += i == 0 ? "H\r\n" : i == 13 ? "\xC4X\r\n" : "\r\n"; // (1,1) and (2,1)
+        text += "2\r\n1\r\n1\r\n1\r\nErster Hinweis\r\n2\r\n1\r\n0\r\nZweiter\r\n";
+        writeAll(path("alt.txt"), text);
+        QVERIFY(LoadPuzzle(path("alt.txt")));
+        QVERIFY(prompt.shown.isEmpty());
+        QCOMPARE(BoardCols(), 23);
+        QCOMPARE(BoardRows(), 13);
+        QCOMPARE(GetLetter({1, 1}), std::string("H"));
+        QCOMPARE(GetLetter({2, 1}), std::string("\xC4"));
+        QCOMPARE(Puzzle.Numbers.size(), size_t(2));
+        QVERIFY(Puzzle.Numbers[0].Hor);
+        QVERIFY(!Puzzle.Numbers[1].Hor);
+        QCOMPARE(Puzzle.Numbers[1].Text, std::string("Zweiter"));
+        QCOMPARE(Puzzle.Infos, std::string());
+        QCOMPARE(view.fileName, path("alt.txt"));
+        QVERIFY(!Modified);
+
+        // A broken number line keeps what was read, and does not tie it to the old file.
+        text.replace("2\r\n1\r\n0\r\n", "2\r\nzwei\r\n0\r\n");
+        writeAll(path("kaputt.txt"), text);
+        QVERIFY(!LoadPuzzle(path("kaputt.txt")));
+        QCOMPARE(prompt.lastCaption(), QStringLiteral("Fehler"));
+        QVERIFY(prompt.lastText().contains(QStringLiteral("kaputt.txt")));
+        QCOMPARE(Puzzle.Numbers.size(), size_t(1));
+        QCOMPARE(GetLetter({1, 1}), std::string("H"));
+        QCOMPARE(view.fileName, QString());
+        QVERIFY(Modified);
+    }
+
+    void newerVersionsGetANotice()
+    {
+        ScriptedPrompt prompt;
+        for (const char *older : {"2.0 (BETA 1.2)", "1.9", "2.0 (BETA 1.1)", "Sternfeld", ""})
+            CheckFileVersion(QStringLiteral("/x/a.gsd"), older);
+        QVERIFY(prompt.shown.isEmpty());
+        for (const char *newer : {"2.0", "2.0 (BETA 1.3)", "2.1 (BETA 1.0)", "3"})
+            CheckFileVersion(QStringLiteral("/x/a.gsd"), newer);
+        QCOMPARE(prompt.shown.size(), 4);
+        QCOMPARE(prompt.lastCaption(), QStringLiteral("Hinweis"));
+        QCOMPARE(prompt.lastText(),
+                 QStringLiteral("a.gsd wurde mit einer neueren Programmversion (3) erstellt. Wenn "
+                                "Sie diese Datei erneut unter diesem Dateinamen speichern, könnten "
+                                "unter Umständen Daten verloren gehen."));
+    }
+};
+
+QTEST_MAIN(TestDocumentFile)
+#include "tst_documentfile.moc"
