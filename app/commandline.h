@@ -6,23 +6,29 @@ class QCoreApplication;
 
 namespace gs {
 
-// The program's command line: "gitterstern [FILE]".
+// The program's command line: "gitterstern [FILE]" opens FILE in the editor;
+// "gitterstern --convert OUT IN" converts a document without showing a window.
 class CommandLine
 {
 public:
-    // Prints the usage and ends the process when -h or --help is given. Runs before the
-    // application object exists, so that it works without a display.
-    static void showHelpIfAsked(int &argc, char *argv[]);
+    // Reads the arguments before any application object exists, so that --help and the
+    // headless conversion work without a display. Prints the usage and ends the process for
+    // --help and for a malformed conversion call. The toolkit's own options (-platform,
+    // -style, ...) are left for the application object.
+    CommandLine(int argc, char *argv[]);
 
-    // Reads the arguments that the application left after taking its own options (-platform,
-    // -style, ...). An unknown option prints a message and ends the process.
-    explicit CommandLine(const QCoreApplication &application);
+    // The document to open at start, read from the arguments that the application object
+    // left after taking its own options; empty when none was given. Further names are ignored.
+    static QString fileName(const QCoreApplication &application);
 
-    // The document to open at start; empty when none was given. Further names are ignored.
-    QString fileName() const { return m_fileName; }
+    bool isConversion() const { return !m_convertTarget.isEmpty(); }
+    // Loads the conversion's source as "Öffnen" does and saves it as "Speichern" does. Every
+    // message goes to stderr; the result is the process exit code, 0 when no error came up.
+    int convert() const;
 
 private:
-    QString m_fileName;
+    QString m_convertSource;
+    QString m_convertTarget;
 };
 
 } // namespace gs

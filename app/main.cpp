@@ -7,18 +7,21 @@
 
 int main(int argc, char *argv[])
 {
-    gs::CommandLine::showHelpIfAsked(argc, argv);
+    const gs::CommandLine commandLine(argc, argv);
+    if (commandLine.isConversion()) {
+        const QCoreApplication application(argc, argv);
+        return commandLine.convert();
+    }
 
     QApplication application(argc, argv);
     // The compact face the panel layout is made for ("Arial" resolves to Liberation Sans).
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
-    const gs::CommandLine commandLine(application);
 
     gs::DialogPrompt prompt;
     gs::TForm1 mainWindow;
     mainWindow.createWindows();
     mainWindow.installAppMessage();
-    mainWindow.setStartupFile(commandLine.fileName());
+    mainWindow.setStartupFile(gs::CommandLine::fileName(application));
     mainWindow.show();
     return application.exec();
 }

@@ -16,7 +16,9 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <exception>
+#include <future>
 #include <optional>
 
 namespace gs {
@@ -104,7 +106,7 @@ bool readDocument(const QString &fileName, std::string_view compressed, TCrossWo
         if (!DecompressStream(compressed, text))
             return false;
         TCrossWordCollection collection;
-        collection.LoadXMLDocument(NormalizeLineBreaks(text));
+        collection.LoadXMLDocument(NormalizeLineBreaks(std::move(text)));
         if (collection.Count() == 0)
             return false;
         const TCrossWordCollectionItem &item = collection.Items(0);
@@ -205,20 +207,33 @@ bool isNewer(const Version &file, const Version &program)
 
 } // namespace
 
-std::string NormalizeLineBreaks(std::string_view text)
+std::string NormalizeLineBreaks(std::string text)
 {
+    // Already CR LF throughout (the usual case): only the last line may lack its break.
+    const auto hasBare = [&text](char c, size_t offset, char partner) {
+        for (size_t i = text.find(c); i != std::string::npos; i = text.find(c, i + 1)) {
+            const size_t at = i + offset;
+            if (at < 1 || at > text.size() || text[at - 1] != partner)
+                return true;
+        }
+        return false;
+    };
+    if (!hasBare('\r', 2, '\n') && !hasBare('\n', 0, '\r')) {
+        if (!text.empty() && text.back() != '\n')
+            text.append("\r\n");
+        return text;
+    }
     std::string result;
     result.reserve(text.size() + text.size() / 32 + 2);
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        result.append(text.substr(pos, end - pos));
+    const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
+    auto pos = text.cbegin();
+    while (pos != text.cend()) {
+        const auto end = std::find_if(pos, text.cend(), isBreak);
+        result.append(pos, end);
         result.append("\r\n");
         pos = end;
-        if (pos < text.size())
-            pos += text.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
+        if (pos != text.cend())
+            pos += text.cend() - pos >= 2 && pos[0] == '\r' && pos[1] == '\n' ? 2 : 1;
     }
     return result;
 }
@@ -250,14 +265,19 @@ std::string DocumentText()
 bool SavePuzzle(const QString &fileName)
 {
     const std::string text = DocumentText();
-    std::string content(DocumentSignature);
-    CompressStream(text, content);
-    if (!writeFileSafely(fileName, content)) {
+    // Compression takes most of the time; the plain copy is written meanwhile.
+    std::future<std::string> compressed = std::async(std::launch::async, [&text] {
+        std::string content(DocumentSignature);
+        CompressStream(text, content);
+        return content;
+    });
+    const QString copyName = fileName + QStringLiteral(".xml");
+    const bool copyWritten = writeFileSafely(copyName, text);
+    if (!writeFileSafely(fileName, compressed.get())) {
         reportSaveFailure(fileName);
         return false;
     }
-    const QString copyName = fileName + QStringLiteral(".xml");
-    if (!writeFileSafely(copyName, text)) {
+    if (!copyWritten) {
         reportSaveFailure(copyName);
         return false;
     }

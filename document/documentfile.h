@@ -14,9 +14,9 @@ inline constexpr std::string_view DocumentSignature{"\x09Sternfeld", 10};
 // Returns false when nothing was loaded (file unreadable or not a puzzle); messages go to the
 // prompt.
 bool LoadPuzzle(const QString &fileName);
-// Writes the document and its plain ".xml" copy, each through a temporary file, so a failed
-// save leaves the previous files as they were. Returns false when the save failed; the message
-// went to the prompt and the document stays modified.
+// Writes the document and its plain ".xml" copy, each through a temporary file, so that a
+// failed save never leaves a damaged or half-written file behind. Returns false when the save
+// failed; the message went to the prompt and the document stays modified.
 bool SavePuzzle(const QString &fileName);
 // The version notice for a file written by a newer program.
 void CheckFileVersion(const QString &fileName, const std::string &fileVersion);
@@ -24,6 +24,6 @@ void CheckFileVersion(const QString &fileName, const std::string &fileVersion);
 // The document text of the open puzzle, as saved (before compression).
 std::string DocumentText();
 // Splits text at CR, LF or CR LF and rejoins it with CR LF after every line.
-std::string NormalizeLineBreaks(std::string_view text);
+std::string NormalizeLineBreaks(std::string text);
 
 } // namespace gs

@@ -59,12 +59,14 @@ void ReadObjectProperty(TXMLSerializable &object,
 
 } // namespace
 
-std::string ObjectToXML(const TXMLSerializable &object)
+void AppendObjectXML(std::string &text, const TXMLSerializable &object)
 {
-    std::string text;
-    for (const TXMLProperty &property : object.properties())
-        AppendElement(text, property.name(), PropertyToXML(object, property));
-    return text;
+    for (const TXMLProperty &property : object.properties()) {
+        if (property.kind() == TXMLProperty::Kind::Object)
+            AppendObjectElement(text, property.name(), property.objectOf(object));
+        else
+            AppendElement(text, property.name(), PropertyToXML(object, property));
+    }
 }
 
 void ObjectFromXML(TXMLSerializable &object, std::string_view text)
@@ -78,6 +80,13 @@ void ObjectFromXML(TXMLSerializable &object, std::string_view text)
 void AppendElement(std::string &text, std::string_view name, std::string_view content)
 {
     text.append("<").append(name).append(">").append(content);
+    text.append("</").append(name).append(">\r\n");
+}
+
+void AppendObjectElement(std::string &text, std::string_view name, const TXMLSerializable &object)
+{
+    text.append("<").append(name).append(">");
+    object.AppendXML(text);
     text.append("</").append(name).append(">\r\n");
 }
 

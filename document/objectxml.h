@@ -10,13 +10,16 @@ namespace gs {
 
 // Writing and reading objects by their published properties.
 
-// One line "<Name>value</Name>" plus CR LF per property, in the order of the property list.
-std::string ObjectToXML(const TXMLSerializable &object);
+// Appends one line "<Name>value</Name>" plus CR LF per property, in the order of the property
+// list.
+void AppendObjectXML(std::string &text, const TXMLSerializable &object);
 // Sets the properties whose elements appear in text; unknown elements are skipped.
 void ObjectFromXML(TXMLSerializable &object, std::string_view text);
 
 // Appends the line "<name>content</name>" and CR LF.
 void AppendElement(std::string &text, std::string_view name, std::string_view content);
+// Appends "<name>", the object's element list and "</name>" with CR LF.
+void AppendObjectElement(std::string &text, std::string_view name, const TXMLSerializable &object);
 
 // The value text of one property.
 std::string PropertyToXML(const TXMLSerializable &object, const TXMLProperty &property);

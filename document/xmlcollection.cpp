@@ -23,12 +23,11 @@ const TXMLPropertyList &TXMLCollection::properties() const
     return none;
 }
 
-std::string TXMLCollection::GetXML() const
+void TXMLCollection::AppendXML(std::string &text) const
 {
-    std::string text = ObjectToXML(*this);
+    AppendObjectXML(text, *this);
     for (const auto &item : m_items)
-        AppendElement(text, m_itemTagName, item->GetXML());
-    return text;
+        AppendObjectElement(text, m_itemTagName, *item);
 }
 
 void TXMLCollection::SetXML(std::string_view text)
@@ -45,7 +44,9 @@ void TXMLCollection::SetXML(std::string_view text)
 std::string TXMLCollection::XMLDocument() const
 {
     const std::string root = XMLTagName();
-    return "<" + root + ">" + GetXML() + "</" + root + ">";
+    std::string text = "<" + root + ">";
+    AppendXML(text);
+    return text.append("</").append(root).append(">");
 }
 
 void TXMLCollection::LoadXMLDocument(std::string_view text)

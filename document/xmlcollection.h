@@ -31,7 +31,7 @@ public:
 
     // No published properties of its own.
     const TXMLPropertyList &properties() const override;
-    std::string GetXML() const override;
+    void AppendXML(std::string &text) const override;
     // Empties the collection, then appends one item per element named exactly ItemTagName().
     void SetXML(std::string_view text) override;
 

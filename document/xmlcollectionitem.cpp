@@ -12,9 +12,9 @@ std::string CollectionTagName(std::string_view className)
     return std::string(className.substr(1, at - 1));
 }
 
-std::string TXMLCollectionItem::GetXML() const
+void TXMLCollectionItem::AppendXML(std::string &text) const
 {
-    return ObjectToXML(*this);
+    AppendObjectXML(text, *this);
 }
 
 void TXMLCollectionItem::SetXML(std::string_view text)

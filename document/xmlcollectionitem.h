@@ -16,7 +16,7 @@ std::string CollectionTagName(std::string_view className);
 class TXMLCollectionItem : public TXMLSerializable
 {
 public:
-    std::string GetXML() const override;
+    void AppendXML(std::string &text) const override;
     void SetXML(std::string_view text) override;
 
     std::string XMLTagName() const { return CollectionTagName(className()); }

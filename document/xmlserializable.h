@@ -24,8 +24,15 @@ public:
     // The published properties, sorted for writing (see XMLPropertyList).
     virtual const TXMLPropertyList &properties() const = 0;
 
-    // The element list of the object's content, one line per element.
-    virtual std::string GetXML() const = 0;
+    // Appends the element list of the object's content, one line per element.
+    virtual void AppendXML(std::string &text) const = 0;
+    // The element list of the object's content.
+    std::string GetXML() const
+    {
+        std::string text;
+        AppendXML(text);
+        return text;
+    }
     // Fills the object from such an element list.
     virtual void SetXML(std::string_view text) = 0;
 };
