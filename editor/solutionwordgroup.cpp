@@ -52,6 +52,7 @@ QWidget *SolutionWordGroup::createFramePage()
                                                 "und auf \"Endfeld\" doppelklicken"));
     m_endField->setObjectName(QStringLiteral("endField"));
     m_clearFrame = new QPushButton(QStringLiteral("Rahmen löschen"));
+    m_clearFrame->setObjectName(QStringLiteral("clearFrame"));
     connect(m_startField,
             &FrameEndBox::doubleClicked,
             this,
