@@ -45,7 +45,8 @@ bool KeySink::event(QEvent *event)
 
 void KeySink::keyPressEvent(QKeyEvent *event)
 {
-    // Characters are the board's; keys without one (arrows, Home, ...) still move the cursor.
+    // Characters are the board's; keys without one (arrows, Home, ...) reach the field as
+    // usual, which then shows its text from the start again.
     if (event->text().isEmpty())
         QLineEdit::keyPressEvent(event);
     else
@@ -67,9 +68,9 @@ void KeySink::focusOutEvent(QFocusEvent *event)
 
 void KeySink::resetText()
 {
-    if (text() == Text)
-        return;
-    setText(Text);
+    if (text() != Text)
+        setText(Text);
+    // The field shows the start of its text, however the keys moved the cursor.
     setCursorPosition(0);
 }
 

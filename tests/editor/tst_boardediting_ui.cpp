@@ -54,31 +54,31 @@ class TestBoardEditingUi : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init();
     void cleanup();
 
     void wordFromArrowsAndTyping();
     void typedCharacters_data();
     void typedCharacters();
-    void typingNeedsTheBoardFocus();
-    void typingIntoBlockClearsIt();
-    void deleteKey();
-    void rightClickRemoval();
-    void leftClickBeyondTheEditingArea();
-    void doubleClickMakesEmptyField();
+    void typingNeedsBoardFocusAndClearsBlock();
+    void deleteAndRightClick();
+    void clicksBeyondAreaMiddleAndDouble();
     void arrowLimits();
     void focusLeaveRule();
     void panelBordersBlockAndNumber();
     void panelRefreshLeavesDocumentUnmodified();
     void solutionFrame();
-    void shiftButtons();
-    void dropOnPanel();
+    void shiftButtonsAndDrops();
     void insertWordThroughMenuAndShortcut();
     void programSettingsKeepLoadedValues();
 
 private:
-    QWidget *child(const QString &name) const;
+    template<typename T = QWidget>
+    T *child(const QString &name) const
+    {
+        return m_form->findChild<T *>(name);
+    }
     QCheckBox *checkBox(const QString &text) const;
     QPoint viewportPoint(TPoint p) const;
     void click(TPoint p, Qt::MouseButton button = Qt::LeftButton);
@@ -88,11 +88,6 @@ private:
     ScriptedPrompt *m_prompt = nullptr;
     TForm1 *m_form = nullptr;
 };
-
-void TestBoardEditingUi::initTestCase()
-{
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 void TestBoardEditingUi::init()
 {
@@ -111,11 +106,6 @@ void TestBoardEditingUi::cleanup()
     delete m_form;
     delete m_prompt;
     NewPuzzle();
-}
-
-QWidget *TestBoardEditingUi::child(const QString &name) const
-{
-    return m_form->findChild<QWidget *>(name);
 }
 
 QCheckBox *TestBoardEditingUi::checkBox(const QString &text) const
@@ -143,6 +133,7 @@ void TestBoardEditingUi::key(int key, Qt::KeyboardModifiers modifiers)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
 }
 
+// Characters as the platform delivers them: a key press carrying the text.
 void TestBoardEditingUi::type(const QString &text)
 {
     for (const QChar c : text) {
@@ -154,11 +145,9 @@ void TestBoardEditingUi::type(const QString &text)
 void TestBoardEditingUi::wordFromArrowsAndTyping()
 {
     click({3, 3});
-    QCOMPARE(SelectedField, TPoint(3, 3));
     QCOMPARE(letter(3, 3), " ");
     QVERIFY(Modified);
     checkBox(QStringLiteral("Buchstaben zeichnen"))->setChecked(false);
-
     type(QStringLiteral("h"));
     for (const QChar c : QStringLiteral("aus")) {
         key(Qt::Key_Right);
@@ -168,7 +157,6 @@ void TestBoardEditingUi::wordFromArrowsAndTyping()
     QCOMPARE(SelectedField, TPoint(6, 3));
     QVERIFY(m_form->lettersShown());
     QCOMPARE(m_form->sidePanel()->keySink()->text(), KeySink::Text);
-    QCOMPARE(m_form->sidePanel()->keySink()->hasFocus(), true);
 
     // Down and back up: the provisional field on the way is gone again.
     key(Qt::Key_Down);
@@ -176,7 +164,6 @@ void TestBoardEditingUi::wordFromArrowsAndTyping()
     key(Qt::Key_Up);
     QCOMPARE(letter(6, 4), "");
     QCOMPARE(SelectedField, TPoint(6, 3));
-    QVERIFY(m_prompt->shown.isEmpty());
 }
 
 void TestBoardEditingUi::typedCharacters_data()
@@ -184,7 +171,6 @@ void TestBoardEditingUi::typedCharacters_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
     QTest::newRow("lower case") << QStringLiteral("a") << QStringLiteral("A");
-    QTest::newRow("digit") << QStringLiteral("7") << QStringLiteral("7");
     QTest::newRow("blank") << QStringLiteral(" ") << QStringLiteral("-");
     QTest::newRow("z") << QStringLiteral("z") << QStringLiteral("Z");
     QTest::newRow("umlaut") << QStringLiteral("ä") << QStringLiteral(" ");
@@ -193,7 +179,6 @@ void TestBoardEditingUi::typedCharacters_data()
     // U+0141 would become byte 0x41 ("A") if Unicode were cut to a byte.
     QTest::newRow("outside the code page") << QStringLiteral("Ł") << QStringLiteral(" ");
     QTest::newRow("backspace") << QStringLiteral("\b") << QStringLiteral(" ");
-    QTest::newRow("enter") << QStringLiteral("\r") << QStringLiteral(" ");
 }
 
 void TestBoardEditingUi::typedCharacters()
@@ -207,33 +192,32 @@ void TestBoardEditingUi::typedCharacters()
     QCOMPARE(Modified, stored != QLatin1String(" "));
 }
 
-void TestBoardEditingUi::typingNeedsTheBoardFocus()
-{
-    click({2, 2});
-    checkBox(QStringLiteral("Links"))->setFocus();
-    type(QStringLiteral("a"));
-    key(Qt::Key_Right);
-    QCOMPARE(letter(2, 2), " ");
-    QCOMPARE(SelectedField, TPoint(2, 2));
-}
-
-void TestBoardEditingUi::typingIntoBlockClearsIt()
+void TestBoardEditingUi::typingNeedsBoardFocusAndClearsBlock()
 {
     SetLetter({4, 4}, "-");
     FieldAt({4, 4}).Block = true;
     click({4, 4});
     QVERIFY(checkBox(QStringLiteral("Block"))->isChecked());
+    checkBox(QStringLiteral("Links"))->setFocus();
+    type(QStringLiteral("a"));
+    key(Qt::Key_Right);
+    QCOMPARE(GetField({4, 4}), (TBoardField{"-", false, false, false, false, 0, true}));
+    QCOMPARE(SelectedField, TPoint(4, 4));
+
+    m_form->sidePanel()->focusKeySink();
     type(QStringLiteral("x"));
-    QCOMPARE(letter(4, 4), "X");
-    QVERIFY(!GetField({4, 4}).Block);
+    QCOMPARE(GetField({4, 4}), TBoardField{"X"});
     QVERIFY(!checkBox(QStringLiteral("Block"))->isChecked());
 }
 
-void TestBoardEditingUi::deleteKey()
+void TestBoardEditingUi::deleteAndRightClick()
 {
     SetLetter({2, 2}, "A");
     FieldAt({2, 2}).BorderTop = true;
     FieldAt({2, 2}).SolutionNumber = 4;
+    SetLetter({5, 5}, "B");
+    QVERIFY(AddNumber({5, 5}, true));
+
     click({2, 2});
     Modified = false;
     key(Qt::Key_Delete);
@@ -241,48 +225,28 @@ void TestBoardEditingUi::deleteKey()
     QCOMPARE(SelectedField, TPoint(2, 2));
     QVERIFY(Modified);
     QCOMPARE(m_form->sidePanel()->keySink()->text(), KeySink::Text);
-    key(Qt::Key_Right);
-    QCOMPARE(letter(2, 2), "");
+    // Right-clicking another field removes it and the selected provisional field.
+    click({5, 4});
+    SetLetter({6, 2}, "Q");
+    FieldAt({6, 2}).BorderLeft = true;
+    click({6, 2}, Qt::RightButton);
+    QCOMPARE(GetField({6, 2}), EmptyField());
+    QCOMPARE(letter(5, 4), "");
+    QVERIFY(IsNoField(SelectedField));
+    QVERIFY(m_prompt->shown.isEmpty());
 
-    // A field with a clue number is not removed.
-    SetLetter({5, 5}, "B");
-    QVERIFY(AddNumber({5, 5}, true));
+    // A field with a clue number is kept, and so is the selection.
     click({5, 5});
     key(Qt::Key_Delete);
+    click({5, 5}, Qt::RightButton);
+    QCOMPARE(m_prompt->shown.size(), 2);
     QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Fehler"));
     QCOMPARE(m_prompt->lastText(), fieldHasNumber);
     QCOMPARE(letter(5, 5), "B");
     QCOMPARE(SelectedField, TPoint(5, 5));
 }
 
-void TestBoardEditingUi::rightClickRemoval()
-{
-    // The selected provisional field.
-    click({3, 3});
-    click({3, 3}, Qt::RightButton);
-    QCOMPARE(letter(3, 3), "");
-    QVERIFY(IsNoField(SelectedField));
-
-    // Another field, while a provisional one is selected: both go.
-    SetLetter({6, 2}, "Q");
-    FieldAt({6, 2}).BorderLeft = true;
-    click({2, 2});
-    click({6, 2}, Qt::RightButton);
-    QCOMPARE(GetField({6, 2}), EmptyField());
-    QCOMPARE(letter(2, 2), "");
-    QVERIFY(IsNoField(SelectedField));
-
-    // A field with a number stays, and so does the selection.
-    SetLetter({4, 4}, "N");
-    QVERIFY(AddNumber({4, 4}, false));
-    click({4, 4});
-    click({4, 4}, Qt::RightButton);
-    QCOMPARE(m_prompt->lastText(), fieldHasNumber);
-    QCOMPARE(letter(4, 4), "N");
-    QCOMPARE(SelectedField, TPoint(4, 4));
-}
-
-void TestBoardEditingUi::leftClickBeyondTheEditingArea()
+void TestBoardEditingUi::clicksBeyondAreaMiddleAndDouble()
 {
     SetLetter({1, 1}, "A");
     SetLetter({50, 40}, "Z");
@@ -293,32 +257,24 @@ void TestBoardEditingUi::leftClickBeyondTheEditingArea()
     QCheckBox *left = checkBox(QStringLiteral("Links"));
     left->setFocus();
     Modified = false;
-
     for (const TPoint p : {TPoint{51, 39}, TPoint{49, 41}}) {
         QVERIFY(m_form->viewport()->rect().contains(viewportPoint(p)));
         click(p);
         QCOMPARE(SelectedField, TPoint(49, 39));
-        QCOMPARE(letter(49, 39), " ");
         QCOMPARE(QApplication::focusWidget(), left);
         QVERIFY(!Modified);
     }
     // The middle button only takes the focus back to the board.
-    click({10, 10}, Qt::MiddleButton);
+    click({45, 35}, Qt::MiddleButton);
     QCOMPARE(QApplication::focusWidget(), m_form->sidePanel()->keySink());
-    QCOMPARE(letter(10, 10), "");
-}
+    QCOMPARE(letter(45, 35), "");
 
-void TestBoardEditingUi::doubleClickMakesEmptyField()
-{
-    // As the platform delivers it: a press, then the double-click that counts as a press.
-    click({3, 4});
-    QTest::mouseDClick(m_form->viewport(), Qt::LeftButton, Qt::NoModifier, viewportPoint({3, 4}));
-    QCOMPARE(letter(3, 4), "-");
-    QCOMPARE(SelectedField, TPoint(3, 4));
-    QCOMPARE(m_form->lastMouseDown(), viewportPoint({3, 4}));
-    // The field stays when the selection moves on.
+    // A double-click comes after its first press; it makes an existing empty field.
+    click({44, 36});
+    QTest::mouseDClick(m_form->viewport(), Qt::LeftButton, {}, viewportPoint({44, 36}));
+    QCOMPARE(m_form->lastMouseDown(), viewportPoint({44, 36}) + m_form->viewport()->offset());
     key(Qt::Key_Left);
-    QCOMPARE(letter(3, 4), "-");
+    QCOMPARE(letter(44, 36), "-");
 }
 
 void TestBoardEditingUi::arrowLimits()
@@ -332,9 +288,7 @@ void TestBoardEditingUi::arrowLimits()
     key(Qt::Key_Up);
     QCOMPARE(SelectedField, TPoint(1, 1));
     key(Qt::Key_Right);
-    key(Qt::Key_Down);
-    QCOMPARE(SelectedField, TPoint(2, 2));
-    QCOMPARE(letter(1, 1), "");
+    QCOMPARE(SelectedField, TPoint(2, 1));
 }
 
 void TestBoardEditingUi::focusLeaveRule()
@@ -342,13 +296,12 @@ void TestBoardEditingUi::focusLeaveRule()
     KeySink *sink = m_form->sidePanel()->keySink();
     click({5, 5});
     // Check boxes and text fields act on the selected field: it stays.
-    for (QWidget *keeps : {static_cast<QWidget *>(checkBox(QStringLiteral("Links"))),
-                           child(QStringLiteral("solutionNumber"))}) {
-        keeps->setFocus();
-        QCOMPARE(letter(5, 5), " ");
-        QCOMPARE(SelectedField, TPoint(5, 5));
-        sink->setFocus();
-    }
+    checkBox(QStringLiteral("Links"))->setFocus();
+    sink->setFocus();
+    child(QStringLiteral("solutionNumber"))->setFocus();
+    sink->setFocus();
+    QCOMPARE(letter(5, 5), " ");
+    QCOMPARE(SelectedField, TPoint(5, 5));
     // A spin field does not: the provisional field goes with the selection.
     m_form->findChild<QSpinBox *>()->setFocus();
     QCOMPARE(letter(5, 5), "");
@@ -364,28 +317,23 @@ void TestBoardEditingUi::focusLeaveRule()
 void TestBoardEditingUi::panelBordersBlockAndNumber()
 {
     QCheckBox *left = checkBox(QStringLiteral("Links"));
-    auto *number = qobject_cast<QLineEdit *>(child(QStringLiteral("solutionNumber")));
+    auto *number = child<QLineEdit>(QStringLiteral("solutionNumber"));
 
     click({2, 2});
     left->setChecked(true);
-    QCOMPARE(letter(2, 2), "-");
-    QVERIFY(GetField({2, 2}).BorderLeft);
-
+    QCOMPARE(GetField({2, 2}), (TBoardField{"-", true}));
     // Unticking on a provisional field does nothing.
-    click({3, 2});
-    QVERIFY(!left->isChecked());
-    left->setChecked(true);
     click({4, 2});
+    left->setChecked(true);
+    click({5, 2});
     left->setChecked(false);
-    QCOMPARE(letter(4, 2), " ");
+    QCOMPARE(letter(5, 2), " ");
 
-    // A block holds no letter.
+    // A block holds no letter; "Feld zu Block" inverts the box.
     SetLetter({5, 2}, "A");
     click({5, 2});
     checkBox(QStringLiteral("Block"))->setChecked(true);
-    QCOMPARE(GetField({5, 2}).Letter, "-");
-    QVERIFY(GetField({5, 2}).Block);
-    // "Feld zu Block" inverts the box.
+    QCOMPARE(GetField({5, 2}), (TBoardField{"-", false, false, false, false, 0, true}));
     key(Qt::Key_B, Qt::ControlModifier);
     QVERIFY(!GetField({5, 2}).Block);
 
@@ -395,8 +343,7 @@ void TestBoardEditingUi::panelBordersBlockAndNumber()
     number->setText(QStringLiteral("0"));
     QCOMPARE(letter(6, 2), " ");
     number->setText(QStringLiteral("2"));
-    QCOMPARE(letter(6, 2), "-");
-    QCOMPARE(GetField({6, 2}).SolutionNumber, 2);
+    QCOMPARE(GetField({6, 2}), (TBoardField{"-", false, false, false, false, 2}));
     // Not a whole number: 0 on an existing field.
     number->setText(QStringLiteral("2a"));
     QCOMPARE(GetField({6, 2}).SolutionNumber, 0);
@@ -404,130 +351,109 @@ void TestBoardEditingUi::panelBordersBlockAndNumber()
 
 void TestBoardEditingUi::panelRefreshLeavesDocumentUnmodified()
 {
+    const TBoardField framed{"A", true, true, true, true, 3, false};
     SetLetter({2, 2}, "A");
-    FieldAt({2, 2}) = TBoardField{"A", true, true, true, true, 3, false};
+    FieldAt({2, 2}) = framed;
     SetLetter({3, 2}, "B");
     click({2, 2});
     Modified = false;
     click({3, 2});
     QVERIFY(!checkBox(QStringLiteral("Oben"))->isChecked());
-    QCOMPARE(qobject_cast<QLineEdit *>(child(QStringLiteral("solutionNumber")))->text(), "0");
-    QVERIFY(!Modified);
+    QCOMPARE(child<QLineEdit>(QStringLiteral("solutionNumber"))->text(), "0");
     click({2, 2});
     QVERIFY(checkBox(QStringLiteral("Rechts"))->isChecked());
-    QCOMPARE(GetField({2, 2}), (TBoardField{"A", true, true, true, true, 3, false}));
+    QCOMPARE(GetField({2, 2}), framed);
     QVERIFY(!Modified);
 }
 
 void TestBoardEditingUi::solutionFrame()
 {
-    auto *start = qobject_cast<QLabel *>(child(QStringLiteral("startField")));
-    auto *end = qobject_cast<QLabel *>(child(QStringLiteral("endField")));
+    auto *start = child<QLabel>(QStringLiteral("startField"));
+    auto *end = child<QLabel>(QStringLiteral("endField"));
+    const auto assign = [this](TPoint p, QLabel *box) {
+        click(p);
+        QTest::mouseDClick(box, Qt::LeftButton);
+    };
     for (int col = 2; col <= 5; ++col)
         SetLetter({col, 3}, std::string(1, char('A' + col)));
     SetLetter({5, 4}, "X");
 
     // A provisional field cannot be an end.
-    click({8, 8});
-    QTest::mouseDClick(start, Qt::LeftButton);
+    assign({8, 8}, start);
     QVERIFY(IsNoField(Puzzle.StartField));
-
-    click({2, 3});
-    QTest::mouseDClick(start, Qt::LeftButton);
-    QCOMPARE(Puzzle.StartField, TPoint(2, 3));
+    // Ends in neither the same row nor column: the end just set wins.
+    assign({2, 3}, start);
     QCOMPARE(start->text(), "C");
-    click({5, 4});
-    QTest::mouseDClick(end, Qt::LeftButton);
+    assign({5, 4}, end);
     QCOMPARE(Puzzle.EndField, TPoint(5, 4));
     QVERIFY(IsNoField(Puzzle.StartField));
     QCOMPARE(start->text(), QString());
 
-    click({2, 3});
-    QTest::mouseDClick(start, Qt::LeftButton);
-    click({5, 3});
-    QTest::mouseDClick(end, Qt::LeftButton);
+    assign({2, 3}, start);
+    assign({5, 3}, end);
     QCOMPARE(Puzzle.StartField, TPoint(2, 3));
-    QCOMPARE(Puzzle.EndField, TPoint(5, 3));
     QCOMPARE(end->text(), "F");
-
     // Removing an end field clears the frame at the next refresh.
     click({2, 3}, Qt::RightButton);
     click({4, 3});
     QVERIFY(IsNoField(Puzzle.StartField) && IsNoField(Puzzle.EndField));
     QCOMPARE(end->text(), QString());
 
-    click({3, 3});
-    QTest::mouseDClick(start, Qt::LeftButton);
+    assign({3, 3}, start);
     Modified = false;
-    QTest::mouseClick(qobject_cast<QPushButton *>(child(QStringLiteral("clearFrame"))),
-                      Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("clearFrame")), Qt::LeftButton);
     QVERIFY(IsNoField(Puzzle.StartField));
     QCOMPARE(start->text(), QString());
     QVERIFY(Modified);
 }
 
-void TestBoardEditingUi::shiftButtons()
+void TestBoardEditingUi::shiftButtonsAndDrops()
 {
-    SetLetter({2, 2}, "A");
-    click({2, 2});
-    QTest::mouseClick(qobject_cast<QPushButton *>(child(QStringLiteral("shift2"))), Qt::LeftButton);
-    QTest::mouseClick(qobject_cast<QPushButton *>(child(QStringLiteral("shift4"))), Qt::LeftButton);
-    QCOMPARE(letter(3, 3), "A");
-    QCOMPARE(SelectedField, TPoint(3, 3));
-    QTest::mouseClick(qobject_cast<QPushButton *>(child(QStringLiteral("shift1"))), Qt::LeftButton);
-    QTest::mouseClick(qobject_cast<QPushButton *>(child(QStringLiteral("shift3"))), Qt::LeftButton);
-    QTest::mouseClick(qobject_cast<QPushButton *>(child(QStringLiteral("shift3"))), Qt::LeftButton);
-    QCOMPARE(letter(2, 1), "A");
-    QCOMPARE(SelectedField, TPoint(2, 1));
-}
-
-void TestBoardEditingUi::dropOnPanel()
-{
-    auto *number = qobject_cast<QLineEdit *>(child(QStringLiteral("solutionNumber")));
     SetLetter({2, 2}, "A");
     SetLetter({9, 9}, "Z");
     FieldAt({9, 9}).SolutionNumber = 7;
     click({2, 2});
-    Modified = false;
+    for (const int direction : {2, 4, 1, 3, 3})
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("shift%1").arg(direction)),
+                          Qt::LeftButton);
+    QCOMPARE(letter(2, 1), "A");
+    QCOMPARE(SelectedField, TPoint(2, 1));
 
+    auto *number = child<QLineEdit>(QStringLiteral("solutionNumber"));
+    Modified = false;
     QMimeData foreign;
     foreign.setText(QStringLiteral("5"));
     QVERIFY(!dropOn(number, &foreign));
     QCOMPARE(number->text(), "0");
-
     std::unique_ptr<QMimeData> field(FieldDrag::createMimeData());
     QVERIFY(dropOn(number, field.get()));
-    QCOMPARE(GetField({2, 2}).SolutionNumber, 8);
+    QCOMPARE(GetField({2, 1}).SolutionNumber, 8);
     QVERIFY(Modified);
     // A field that has a number keeps it.
     QVERIFY(dropOn(child(QStringLiteral("solutionWord")), field.get()));
-    QCOMPARE(GetField({2, 2}).SolutionNumber, 8);
-
-    QVERIFY(dropOn(child(QStringLiteral("startField")), field.get()));
-    QCOMPARE(Puzzle.StartField, TPoint(2, 2));
+    QCOMPARE(GetField({2, 1}).SolutionNumber, 8);
+    QVERIFY(dropOn(child(QStringLiteral("endField")), field.get()));
+    QCOMPARE(Puzzle.EndField, TPoint(2, 1));
 }
 
 void TestBoardEditingUi::insertWordThroughMenuAndShortcut()
 {
-    QAction *horizontal = nullptr;
-    for (QAction *action : m_form->findChildren<QAction *>()) {
-        if (action->text() == QStringLiteral("Horizontal einfügen"))
-            horizontal = action;
-    }
     click({2, 2});
     m_prompt->texts << QStringLiteral("haus");
-    horizontal->trigger();
+    for (QAction *action : m_form->findChildren<QAction *>()) {
+        if (action->text() == QStringLiteral("Horizontal einfügen"))
+            action->trigger();
+    }
     QCOMPARE(m_prompt->inputCaptions.last(), QStringLiteral("Wort horizontal einfügen"));
     QCOMPARE(ReadWord(MakeClueNumber(2, 2, "", true)), "HAUS");
 
-    // Ctrl+V reaches the command while the key sink has the focus; the provisional field
+    // Ctrl+V reaches the command while the key sink has the focus, and the provisional field
     // stays selected while the input box is open.
     key(Qt::Key_Down);
     m_prompt->texts << QStringLiteral("ei");
     key(Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(m_prompt->inputCaptions.last(), QStringLiteral("Wort vertikal einfügen"));
-    QCOMPARE(letter(2, 3), "E");
-    QCOMPARE(letter(2, 4), "I");
+    QCOMPARE(ReadWord(MakeClueNumber(2, 3, "", false)), "EI");
     QCOMPARE(m_form->sidePanel()->keySink()->text(), KeySink::Text);
 }
 
@@ -539,7 +465,6 @@ void TestBoardEditingUi::programSettingsKeepLoadedValues()
     QVERIFY(AddNumber({1, 3}, true));
     Puzzle.FieldSize = 60;
     Puzzle.BorderWidth = 7;
-    Puzzle.NumbersInside = false;
     QVERIFY(SavePuzzle(path));
 
     m_form->setNumbersInsideChecked(true);
@@ -554,10 +479,11 @@ void TestBoardEditingUi::programSettingsKeepLoadedValues()
     QVERIFY(m_prompt->shown.isEmpty());
 
     // The user cannot switch the numbers outside while one stands in column 1.
-    checkBox(QStringLiteral("Nummern in Kästchen"))->setChecked(true);
-    checkBox(QStringLiteral("Nummern in Kästchen"))->setChecked(false);
+    QCheckBox *inside = checkBox(QStringLiteral("Nummern in Kästchen"));
+    inside->setChecked(true);
+    inside->setChecked(false);
     QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Hinweis"));
-    QVERIFY(m_form->numbersInsideChecked());
+    QVERIFY(inside->isChecked());
     QVERIFY(Puzzle.NumbersInside);
 }
 
