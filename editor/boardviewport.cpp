@@ -1,9 +1,15 @@
 #include "editor/boardviewport.h"
 
 #include "core/puzzle.h"
+#include "editor/fielddrag.h"
 
+#include <QDrag>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace gs {
 
@@ -26,6 +32,12 @@ void BoardViewport::setOffset(QPoint offset)
     update();
 }
 
+void BoardViewport::armDrag(int threshold)
+{
+    m_dragArmed = true;
+    m_dragThreshold = std::max(threshold, 1);
+}
+
 void BoardViewport::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
@@ -37,6 +49,39 @@ void BoardViewport::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     emit resized();
+}
+
+void BoardViewport::mousePressEvent(QMouseEvent *event)
+{
+    m_dragArmed = false;
+    m_pressPosition = event->position().toPoint();
+    emit mousePressed(event->button(), event->buttons(), m_pressPosition + m_offset);
+}
+
+void BoardViewport::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    mousePressEvent(event);
+}
+
+void BoardViewport::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_dragArmed || !(event->buttons() & Qt::LeftButton))
+        return;
+    const QPoint moved = event->position().toPoint() - m_pressPosition;
+    if (std::max(std::abs(moved.x()), std::abs(moved.y())) < m_dragThreshold)
+        return;
+    m_dragArmed = false;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(FieldDrag::createMimeData());
+    drag->exec(Qt::CopyAction);
+}
+
+void BoardViewport::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        m_dragArmed = false;
 }
 
 } // namespace gs

@@ -1,17 +1,23 @@
 #include "editor/mainwindow.h"
 
+#include "core/boardediting.h"
+#include "core/cp1252.h"
+#include "core/numbering.h"
 #include "core/prompt.h"
 #include "core/puzzle.h"
 #include "core/render.h"
 #include "document/documentfile.h"
 #include "editor/aboutdialog.h"
 #include "editor/assistantdialog.h"
+#include "editor/boardfields.h"
 #include "editor/boardviewport.h"
 #include "editor/definitionseditor.h"
 #include "editor/editoricons.h"
 #include "editor/htmlexportwindow.h"
 #include "editor/imageoutputwindow.h"
 #include "editor/insertgriddialog.h"
+#include "editor/keypreview.h"
+#include "editor/keysink.h"
 #include "editor/numberdialog.h"
 #include "editor/outputsettingsdialog.h"
 #include "editor/sidepanel.h"
@@ -20,6 +26,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -35,6 +42,8 @@ namespace {
 
 const QString documentFilter = QStringLiteral("Felderquiz-Dateien (*.gsd)|*.gsd");
 const QString documentSuffix = QStringLiteral("gsd");
+const QString fieldHasNumber = QStringLiteral(
+        "Feld kann nicht entfernt werden, solange ihm eine Nummer zugewiesen ist.");
 
 // Scroll step of the mouse wheel, and the margin the scroll range leaves past the puzzle.
 constexpr int wheelStep = 40;
@@ -88,6 +97,7 @@ TForm1::TForm1(QWidget *parent)
     createMenus();
     createToolBar();
     setCentralWidget(createBoardArea());
+    connectBoardEditing();
     resize(806, 643);
     SetBoardView(this);
 }
@@ -255,6 +265,20 @@ QWidget *TForm1::createBoardArea()
     return area;
 }
 
+void TForm1::connectBoardEditing()
+{
+    connect(m_viewport, &BoardViewport::mousePressed, this, &TForm1::Image1MouseDown);
+    connect(m_viewport, &BoardViewport::doubleClicked, this, &TForm1::Image1DblClick);
+    auto *preview = new KeyPreview(this);
+    preview->watch(m_sidePanel->keySink());
+    preview->watch(m_sidePanel);
+    connect(preview, &KeyPreview::keyPressed, this, &TForm1::boardKeyPressed);
+
+    connect(m_insertHorizontalAction, &QAction::triggered, this, [this] { insertWord(true); });
+    connect(m_insertVerticalAction, &QAction::triggered, this, [this] { insertWord(false); });
+    connect(m_blockAction, &QAction::triggered, m_sidePanel, &SidePanel::invertBlock);
+}
+
 void TForm1::createWindows()
 {
     m_form2 = new TForm2(this);
@@ -357,6 +381,136 @@ bool TForm1::Speichernunter1Click()
         return false;
     m_currentFileName = *fileName;
     return true;
+}
+
+void TForm1::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint pixel)
+{
+    m_lastMouseDown = pixel;
+    const TPoint p = PixelToField(pixel.x(), pixel.y());
+    // Beyond the editing area a left click does nothing at all.
+    if (button == Qt::LeftButton && (p.X > MaxCols || p.Y > MaxRows))
+        return;
+    m_sidePanel->focusKeySink();
+    if (button == Qt::LeftButton) {
+        SelectField(p);
+        UpdateFieldPanel();
+    }
+    if ((buttons & Qt::LeftButton) && !IsBlankField(p))
+        m_viewport->armDrag(Puzzle.FieldSize / 2);
+    if (button == Qt::RightButton && !GetLetter(p).empty() && !removeField(p))
+        return;
+    CheckScrolling();
+}
+
+bool TForm1::removeField(TPoint p)
+{
+    if (!NoNumberAt(p)) {
+        ActivePrompt().error(fieldHasNumber);
+        return false;
+    }
+    FieldAt(p) = EmptyField();
+    if (IsProvisionalField(SelectedField))
+        SetLetter(SelectedField, "");
+    SelectedField = TPoint{-1, -1};
+    Modified = true;
+    RedrawBoard();
+    return true;
+}
+
+void TForm1::Image1DblClick()
+{
+    // The press that comes with the double-click selects the field and redraws it.
+    const TPoint p = PixelToField(m_lastMouseDown.x(), m_lastMouseDown.y());
+    if (!IsNoField(p) && p.X <= MaxCols && p.Y <= MaxRows && IsBlankField(p))
+        SetLetter(p, "-");
+}
+
+void TForm1::boardKeyPressed(const QKeyEvent &event)
+{
+    FormKeyDown(event.key());
+    FormKeyPress(event.text());
+}
+
+void TForm1::FormKeyDown(int key)
+{
+    if (IsNoField(SelectedField))
+        return;
+    const TPoint s = SelectedField;
+    switch (key) {
+    case Qt::Key_Up:
+        if (s.Y >= 2)
+            SelectField(TPoint{s.X, s.Y - 1});
+        break;
+    case Qt::Key_Down:
+        if (s.Y < MaxRows)
+            SelectField(TPoint{s.X, s.Y + 1});
+        break;
+    case Qt::Key_Left:
+        if (s.X >= 2)
+            SelectField(TPoint{s.X - 1, s.Y});
+        break;
+    case Qt::Key_Right:
+        if (s.X < MaxCols)
+            SelectField(TPoint{s.X + 1, s.Y});
+        break;
+    case Qt::Key_Delete: {
+        if (!NoNumberAt(s)) {
+            ActivePrompt().error(fieldHasNumber);
+            return;
+        }
+        // Emptied completely, the field stays selected as a provisional one.
+        TBoardField provisional = EmptyField();
+        provisional.Letter.assign(1, ' ');
+        SetLetter(s, provisional.Letter);
+        FieldAt(s) = provisional;
+        Modified = true;
+        RedrawBoard();
+        break;
+    }
+    default:
+        break;
+    }
+    UpdateFieldPanel();
+    CheckScrolling();
+}
+
+void TForm1::FormKeyPress(const QString &text)
+{
+    if (IsNoField(SelectedField))
+        return;
+    // Only the blank through "z" of the code page; umlauts, "{" and control characters such
+    // as Backspace or Enter are no letters of the board.
+    for (const char32_t code : text.toUcs4()) {
+        const std::optional<char> letter = charFromUnicode(code);
+        const auto byte = static_cast<unsigned char>(letter.value_or('\0'));
+        if (byte >= ' ' && byte <= 'z')
+            typeLetter(*letter);
+    }
+}
+
+void TForm1::typeLetter(char letter)
+{
+    const TPoint s = SelectedField;
+    // A blank makes an existing empty field.
+    const std::string stored(1, upperChar(letter == ' ' ? '-' : letter));
+    SetLetter(s, stored);
+    FieldAt(s).Block = false;
+    DrawLetterOnBoard(s, stored);
+    SelectField(s);
+    setLettersShown(true);
+    Modified = true;
+    UpdateFieldPanel();
+}
+
+void TForm1::UpdateFieldPanel()
+{
+    m_sidePanel->UpdateFieldPanel();
+}
+
+void TForm1::insertWord(bool hor)
+{
+    InsertWordCommand(hor);
+    UpdateFieldPanel();
 }
 
 void TForm1::FormShow()

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "core/boardview.h"
+#include "core/point.h"
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QPointer>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QScrollBar;
@@ -46,6 +49,8 @@ public:
     QScrollBar *horizontalBar() const { return m_horizontalBar; }
     QScrollBar *verticalBar() const { return m_verticalBar; }
     QString warningText() const;
+    // Pixel of the board image where a mouse button last went down.
+    QPoint lastMouseDown() const { return m_lastMouseDown; }
 
     // Scroll bars from the puzzle's extent, and the selected field into view.
     void CheckScrolling();
@@ -60,6 +65,16 @@ public:
     // Returns whether the document was saved.
     bool Speichern1Click();
     bool Speichernunter1Click();
+
+    // Editing on the board image: a button went down at pixel, or the left one double-clicked.
+    void Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint pixel);
+    void Image1DblClick();
+    // Keys while the board has the focus: arrows move the selection, Delete empties the
+    // field; typed characters become its letter.
+    void FormKeyDown(int key);
+    void FormKeyPress(const QString &text);
+    // The side panel from the selected field.
+    void UpdateFieldPanel();
 
     // BoardView
     bool lettersShown() const override;
@@ -95,6 +110,12 @@ private:
     void createMenus();
     void createToolBar();
     QWidget *createBoardArea();
+    void connectBoardEditing();
+    void boardKeyPressed(const QKeyEvent &event);
+    void typeLetter(char letter);
+    // Right-click removal; false when a clue number keeps the field.
+    bool removeField(TPoint p);
+    void insertWord(bool hor);
     void FormShow();
     void openStartupFile();
     void FormResize();
@@ -143,6 +164,7 @@ private:
     QPointer<TForm9> m_form9;
     QPointer<TForm10> m_form10;
 
+    QPoint m_lastMouseDown;
     QString m_currentFileName;
     QString m_startupFile;
     bool m_shown = false;

@@ -1,23 +1,27 @@
 #include "editor/sidepanel.h"
 
+#include "core/boardediting.h"
 #include "core/numbering.h"
 #include "core/prompt.h"
 #include "core/puzzle.h"
 #include "core/render.h"
+#include "editor/boardfields.h"
 #include "editor/editoricons.h"
+#include "editor/fieldpropertiesgroup.h"
 #include "editor/keysink.h"
+#include "editor/panelgroup.h"
+#include "editor/solutionwordgroup.h"
 #include "editor/stepspinbox.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QStackedWidget>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace gs {
 
@@ -28,35 +32,15 @@ const QString numbersOutsideRefused = QStringLiteral(
         "mehrere Kästchen am Rand angrenzen. Verschieben Sie das Felderquiz nach rechts/unten "
         "und versuchen Sie es erneut.");
 
-QPushButton *shiftButton()
+// Highest solution-letter number on the board; 0 when there is none.
+qint64 highestSolutionNumber()
 {
-    auto *button = new QPushButton;
-    button->setFixedSize(18, 18);
-    return button;
-}
-
-// A start or end box of the solution frame: a sunken panel showing one letter in bold.
-QLabel *frameEndBox(const QString &toolTip)
-{
-    auto *box = new QLabel;
-    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    box->setAlignment(Qt::AlignCenter);
-    box->setFixedSize(26, 22);
-    QFont font = box->font();
-    font.setBold(true);
-    box->setFont(font);
-    box->setToolTip(toolTip);
-    return box;
-}
-
-// A group frame around layout, with the panel's compact spacing.
-QGroupBox *group(const QString &title, QLayout *layout)
-{
-    auto *box = new QGroupBox(title);
-    layout->setContentsMargins(6, 4, 6, 6);
-    layout->setSpacing(3);
-    box->setLayout(layout);
-    return box;
+    qint64 highest = 0;
+    for (const auto &column : Puzzle.Board) {
+        for (const TBoardField &field : column)
+            highest = std::max<qint64>(highest, field.SolutionNumber);
+    }
+    return highest;
 }
 
 } // namespace
@@ -67,9 +51,18 @@ SidePanel::SidePanel(QWidget *parent)
     setFixedWidth(209);
 
     m_keySink = new KeySink;
+    connect(m_keySink, &KeySink::focusLeftBoard, this, &SidePanel::removeProvisionalSelection);
     auto *sinkRow = new QHBoxLayout;
     sinkRow->addStretch();
     sinkRow->addWidget(m_keySink);
+
+    m_fieldProperties = new FieldPropertiesGroup;
+    m_solutionWord = new SolutionWordGroup;
+    connect(m_fieldProperties,
+            &FieldPropertiesGroup::fieldDropped,
+            this,
+            &SidePanel::NextSolutionNumber);
+    connect(m_solutionWord, &SolutionWordGroup::fieldDropped, this, &SidePanel::NextSolutionNumber);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 2, 4, 4);
@@ -77,8 +70,8 @@ SidePanel::SidePanel(QWidget *parent)
     layout->addLayout(sinkRow);
     layout->addWidget(createFieldsGroup());
     layout->addWidget(createShiftGroup());
-    layout->addWidget(createFieldPropertiesGroup());
-    layout->addWidget(createSolutionGroup());
+    layout->addWidget(m_fieldProperties);
+    layout->addWidget(m_solutionWord);
     layout->addStretch();
 }
 
@@ -105,115 +98,36 @@ QWidget *SidePanel::createFieldsGroup()
     grid->addWidget(new QLabel(QStringLiteral("Rahmendicke:")), 3, 0);
     grid->addWidget(m_borderWidth, 3, 1);
     grid->setColumnStretch(2, 1);
-    return group(QStringLiteral(" Felder "), grid);
+    auto *group = new PanelGroup(QStringLiteral(" Felder "));
+    group->setGroupLayout(grid);
+    return group;
 }
 
 QWidget *SidePanel::createShiftGroup()
 {
-    m_shiftLeft = shiftButton();
-    m_shiftRight = shiftButton();
-    m_shiftUp = shiftButton();
-    m_shiftDown = shiftButton();
     auto *arrows = new QLabel;
     arrows->setPixmap(EditorIcons::shiftArrows(40));
 
     auto *grid = new QGridLayout;
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(4, 1);
-    grid->addWidget(m_shiftUp, 0, 2, Qt::AlignCenter);
-    grid->addWidget(m_shiftLeft, 1, 1, Qt::AlignCenter);
+    grid->addWidget(shiftButton(ShiftUp), 0, 2, Qt::AlignCenter);
+    grid->addWidget(shiftButton(ShiftLeft), 1, 1, Qt::AlignCenter);
     grid->addWidget(arrows, 1, 2, Qt::AlignCenter);
-    grid->addWidget(m_shiftRight, 1, 3, Qt::AlignCenter);
-    grid->addWidget(m_shiftDown, 2, 2, Qt::AlignCenter);
-    return group(QStringLiteral(" Felderquiz verschieben "), grid);
+    grid->addWidget(shiftButton(ShiftRight), 1, 3, Qt::AlignCenter);
+    grid->addWidget(shiftButton(ShiftDown), 2, 2, Qt::AlignCenter);
+    auto *group = new PanelGroup(QStringLiteral(" Felderquiz verschieben "));
+    group->setGroupLayout(grid);
+    return group;
 }
 
-QWidget *SidePanel::createFieldPropertiesGroup()
+QPushButton *SidePanel::shiftButton(int direction)
 {
-    m_borderTop = new QCheckBox(QStringLiteral("Oben"));
-    m_borderLeft = new QCheckBox(QStringLiteral("Links"));
-    m_borderRight = new QCheckBox(QStringLiteral("Rechts"));
-    m_borderBottom = new QCheckBox(QStringLiteral("Unten"));
-    m_block = new QCheckBox(QStringLiteral("Block"));
-    m_solutionNumber = new QLineEdit(QStringLiteral("0"));
-    m_solutionNumber->setFixedWidth(30);
-
-    auto *borders = new QGridLayout;
-    borders->addWidget(m_borderTop, 0, 0, 1, 2, Qt::AlignHCenter);
-    borders->addWidget(m_borderLeft, 1, 0);
-    borders->addWidget(m_borderRight, 1, 1);
-    borders->addWidget(m_borderBottom, 2, 0, 1, 2, Qt::AlignHCenter);
-
-    auto *numberRow = new QHBoxLayout;
-    numberRow->addWidget(new QLabel(QStringLiteral("Lösungsbuchstabennummer:")));
-    numberRow->addWidget(m_solutionNumber);
-    numberRow->addStretch();
-
-    auto *layout = new QVBoxLayout;
-    layout->addWidget(new QLabel(QStringLiteral("Trenner:")));
-    layout->addLayout(borders);
-    layout->addWidget(m_block);
-    layout->addLayout(numberRow);
-    return group(QStringLiteral(" Feldeigenschaften "), layout);
-}
-
-QWidget *SidePanel::createSolutionGroup()
-{
-    m_solutionMode = new QComboBox;
-    m_solutionMode->addItems({QStringLiteral("Lösungsrahmen"), QStringLiteral("Verteilt")});
-    m_solutionPages = new QStackedWidget;
-    m_solutionPages->addWidget(createFramePage());
-    m_solutionPages->addWidget(createDistributedPage());
-    connect(m_solutionMode,
-            &QComboBox::currentIndexChanged,
-            this,
-            &SidePanel::onSolutionModeChanged);
-
-    auto *layout = new QVBoxLayout;
-    layout->addWidget(m_solutionMode);
-    layout->addWidget(m_solutionPages);
-    return group(QStringLiteral(" Lösungswort "), layout);
-}
-
-QWidget *SidePanel::createFramePage()
-{
-    m_startField = frameEndBox(QStringLiteral("Für Startfeld-Zuweisung jeweiliges Feld markieren "
-                                              "und auf \"Startfeld\" doppelklicken"));
-    m_endField = frameEndBox(QStringLiteral("Für Endfeld-Zuweisung jeweiliges Feld markieren und "
-                                            "auf \"Endfeld\" doppelklicken"));
-    m_clearFrame = new QPushButton(QStringLiteral("Rahmen löschen"));
-
-    auto *ends = new QHBoxLayout;
-    ends->addWidget(new QLabel(QStringLiteral("Startfeld:")));
-    ends->addWidget(m_startField);
-    ends->addStretch();
-    ends->addWidget(new QLabel(QStringLiteral("Endfeld:")));
-    ends->addWidget(m_endField);
-
-    auto *page = new QWidget;
-    auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(ends);
-    layout->addWidget(m_clearFrame);
-    layout->addStretch();
-    return page;
-}
-
-QWidget *SidePanel::createDistributedPage()
-{
-    m_solutionWord = new QLineEdit;
-    m_solutionWord->setReadOnly(true);
-    QPalette grey = m_solutionWord->palette();
-    grey.setColor(QPalette::Base, grey.color(QPalette::Window));
-    m_solutionWord->setPalette(grey);
-
-    auto *page = new QWidget;
-    auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Lösungswort:")));
-    layout->addWidget(m_solutionWord);
-    layout->addStretch();
-    return page;
+    auto *button = new QPushButton;
+    button->setFixedSize(18, 18);
+    button->setObjectName(QStringLiteral("shift%1").arg(direction));
+    connect(button, &QPushButton::clicked, this, [this, direction] { shiftPuzzle(direction); });
+    return button;
 }
 
 bool SidePanel::lettersShown() const
@@ -233,37 +147,73 @@ bool SidePanel::numbersInside() const
 
 void SidePanel::setNumbersInside(bool on)
 {
+    // Not the user's choice: a loaded document keeps its setting even where its numbers could
+    // not be drawn outside.
+    const QSignalBlocker blocker(m_numbersInside);
     m_numbersInside->setChecked(on);
+    Puzzle.NumbersInside = on;
 }
 
 void SidePanel::setFieldSize(int value)
 {
+    const QSignalBlocker blocker(m_fieldSize);
     m_fieldSize->setValue(value);
 }
 
 void SidePanel::setBorderWidth(int value)
 {
+    const QSignalBlocker blocker(m_borderWidth);
     m_borderWidth->setValue(value);
 }
 
 void SidePanel::resetSolutionMode()
 {
-    m_solutionMode->setCurrentIndex(0);
+    m_solutionWord->resetMode();
 }
 
 void SidePanel::setStartFieldText(const QString &letter)
 {
-    m_startField->setText(letter);
+    m_solutionWord->setStartFieldText(letter);
 }
 
 void SidePanel::setEndFieldText(const QString &letter)
 {
-    m_endField->setText(letter);
+    m_solutionWord->setEndFieldText(letter);
 }
 
 void SidePanel::setSolutionWordText(const QString &word)
 {
-    m_solutionWord->setText(word);
+    m_solutionWord->setSolutionWordText(word);
+}
+
+void SidePanel::UpdateFieldPanel()
+{
+    if (IsNoField(SelectedField))
+        return;
+    const TBoardField field = GetField(SelectedField);
+    const bool wasModified = Modified;
+    m_fieldProperties->showField(field);
+    // The handlers of the controls that changed stored the field's own values back: that
+    // alone is no change of the document.
+    if (GetField(SelectedField) == field)
+        Modified = wasModified;
+    m_solutionWord->showFrame();
+    UpdateSolutionWord();
+}
+
+void SidePanel::invertBlock()
+{
+    m_fieldProperties->invertBlock();
+}
+
+void SidePanel::NextSolutionNumber()
+{
+    if (m_fieldProperties->solutionNumberText() != QLatin1String("0"))
+        return;
+    // The text's change handler gives the number to the selected field.
+    m_fieldProperties->setSolutionNumberText(QString::number(highestSolutionNumber() + 1));
+    UpdateSolutionWord();
+    Modified = true;
 }
 
 void SidePanel::focusKeySink()
@@ -301,11 +251,20 @@ void SidePanel::onBorderWidthChanged(int value)
     Modified = true;
 }
 
-void SidePanel::onSolutionModeChanged(int index)
+void SidePanel::shiftPuzzle(int direction)
 {
-    m_solutionPages->setCurrentIndex(index);
-    if (index == 1)
-        UpdateSolutionWord();
+    ShiftPuzzle(direction);
+    UpdateFieldPanel();
+    emit extentChanged();
+}
+
+void SidePanel::removeProvisionalSelection()
+{
+    if (!IsProvisionalField(SelectedField))
+        return;
+    SetLetter(SelectedField, "");
+    SelectedField = TPoint{-1, -1};
+    RedrawBoard();
 }
 
 } // namespace gs

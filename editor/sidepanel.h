@@ -3,16 +3,14 @@
 #include <QWidget>
 
 class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
 class QPushButton;
 class QSpinBox;
-class QStackedWidget;
 
 namespace gs {
 
+class FieldPropertiesGroup;
 class KeySink;
+class SolutionWordGroup;
 
 // The panel at the right of the main window: board-wide drawing settings, the shift buttons,
 // the properties of the selected field, the solution word and the board's key sink.
@@ -22,13 +20,14 @@ class SidePanel : public QWidget
 public:
     explicit SidePanel(QWidget *parent = nullptr);
 
-    // "Buchstaben zeichnen"
+    // "Buchstaben zeichnen"; switching it redraws the board.
     bool lettersShown() const;
     void setLettersShown(bool on);
-    // "Nummern in Kästchen"
+    // "Nummern in Kästchen", set by the program: the document takes the value as it is.
     bool numbersInside() const;
     void setNumbersInside(bool on);
-    // "Feldgröße" and "Rahmendicke"; setting them runs their change handlers.
+    // "Feldgröße" and "Rahmendicke", set by the program: the boxes show the value within their
+    // range, the document keeps its own (a loaded file may hold any size).
     void setFieldSize(int value);
     void setBorderWidth(int value);
     // Mode list back to "Lösungsrahmen".
@@ -37,26 +36,31 @@ public:
     void setEndFieldText(const QString &letter);
     void setSolutionWordText(const QString &word);
 
+    // Refreshes the panel from the selected field.
+    void UpdateFieldPanel();
+    // "Feld zu Block": inverts "Block", whose handler changes the selected field.
+    void invertBlock();
+    // A dropped field gets the next free solution-letter number, when it has none yet.
+    void NextSolutionNumber();
+
     KeySink *keySink() const { return m_keySink; }
     // Focus to the panel, then on to the key sink.
     void focusKeySink();
 
 signals:
-    // The field size changed, and with it the board's extent.
+    // The board's extent changed (field size, shift).
     void extentChanged();
 
 private:
     QWidget *createFieldsGroup();
     QWidget *createShiftGroup();
-    QWidget *createFieldPropertiesGroup();
-    QWidget *createSolutionGroup();
-    QWidget *createFramePage();
-    QWidget *createDistributedPage();
+    QPushButton *shiftButton(int direction);
 
     void onNumbersInsideToggled(bool on);
     void onFieldSizeChanged(int value);
     void onBorderWidthChanged(int value);
-    void onSolutionModeChanged(int index);
+    void shiftPuzzle(int direction);
+    void removeProvisionalSelection();
 
     KeySink *m_keySink = nullptr;
 
@@ -65,24 +69,8 @@ private:
     QSpinBox *m_fieldSize = nullptr;
     QSpinBox *m_borderWidth = nullptr;
 
-    QPushButton *m_shiftLeft = nullptr;
-    QPushButton *m_shiftRight = nullptr;
-    QPushButton *m_shiftUp = nullptr;
-    QPushButton *m_shiftDown = nullptr;
-
-    QCheckBox *m_borderTop = nullptr;
-    QCheckBox *m_borderLeft = nullptr;
-    QCheckBox *m_borderRight = nullptr;
-    QCheckBox *m_borderBottom = nullptr;
-    QCheckBox *m_block = nullptr;
-    QLineEdit *m_solutionNumber = nullptr;
-
-    QComboBox *m_solutionMode = nullptr;
-    QStackedWidget *m_solutionPages = nullptr;
-    QLabel *m_startField = nullptr;
-    QLabel *m_endField = nullptr;
-    QPushButton *m_clearFrame = nullptr;
-    QLineEdit *m_solutionWord = nullptr;
+    FieldPropertiesGroup *m_fieldProperties = nullptr;
+    SolutionWordGroup *m_solutionWord = nullptr;
 };
 
 } // namespace gs
