@@ -166,7 +166,8 @@ void NewPuzzle()
 
 void SelectField(TPoint p)
 {
-    if (GetLetter(p).empty()) {
+    // A position off the board (pixel row or column 0) only clears the selection.
+    if (!IsNoField(p) && GetLetter(p).empty()) {
         SetLetter(p, " ");
         Modified = true;
     }

@@ -117,6 +117,13 @@ private slots:
         SelectField({5, 5}); // an existing field is selected without a change
         QVERIFY(!Modified);
         QCOMPARE(GetLetter({1, 1}), std::string("-"));
+
+        SelectField({2, 2});
+        Modified = false;
+        SelectField({0, 3}); // off the board: the selection goes, nothing is created
+        QVERIFY(!Modified);
+        QCOMPARE(GetLetter({2, 2}), std::string());
+        QVERIFY(IsNoField(SelectedField));
     }
 
     void clueNumbersAreCutAndCompared()
