@@ -210,16 +210,15 @@ bool isNewer(const Version &file, const Version &program)
 std::string NormalizeLineBreaks(std::string text)
 {
     // Already CR LF throughout (the usual case): only the last line may lack its break.
-    const auto hasBare = [&text](char c, size_t offset, char partner) {
-        for (size_t i = text.find(c); i != std::string::npos; i = text.find(c, i + 1)) {
-            const size_t at = i + offset;
-            if (at < 1 || at > text.size() || text[at - 1] != partner)
-                return true;
-        }
-        return false;
-    };
-    if (!hasBare('\r', 2, '\n') && !hasBare('\n', 0, '\r')) {
-        if (!text.empty() && text.back() != '\n')
+    const size_t size = text.size();
+    size_t i = 0;
+    for (; i < size; ++i) {
+        if (text[i] == '\r' ? i + 1 == size || text[i + 1] != '\n'
+                            : text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            break;
+    }
+    if (i == size) {
+        if (size > 0 && text.back() != '\n')
             text.append("\r\n");
         return text;
     }

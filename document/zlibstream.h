@@ -9,7 +9,8 @@ namespace gs {
 // definitions stays well under one mebibyte.
 inline constexpr size_t MaxDocumentTextSize = 64u * 1024u * 1024u;
 
-// Appends source compressed as one zlib stream (RFC 1950) at level 9 to target.
+// Appends source compressed as one zlib stream (RFC 1950) at level 9 to target. A long text is
+// compressed in parts on several threads and the deflate parts are joined into the one stream.
 void CompressStream(std::string_view source, std::string &target);
 
 // Inflates the zlib stream in source into target (replacing its content). Returns false when

@@ -137,6 +137,27 @@ private slots:
             QVERIFY(c == '\r' || c == '\n' || (c >= 32 && c < 127));
     }
 
+    void longTextsCompressInPartsToOneStream()
+    {
+        QRandomGenerator random(99);
+        std::string text;
+        while (text.size() < 3 * 1024 * 1024)
+            text += "<Text>" + std::to_string(random.bounded(100000)) + " Wort</Text>\r\n";
+        std::string compressed;
+        CompressStream(text, compressed);
+        QVERIFY(compressed.size() < text.size() / 4);
+        QCOMPARE(compressed.substr(0, 2), std::string("\x78\xDA"));
+        // zlib's own one-piece decompression reads it as a single stream.
+        std::string plain(text.size(), '\0');
+        uLongf size = uLongf(plain.size());
+        QCOMPARE(uncompress(reinterpret_cast<Bytef *>(plain.data()),
+                            &size,
+                            reinterpret_cast<const Bytef *>(compressed.data()),
+                            uLong(compressed.size())),
+                 Z_OK);
+        QVERIFY(size == text.size() && plain == text);
+    }
+
     void exactTextOfASmallDocument()
     {
         NewPuzzle();
