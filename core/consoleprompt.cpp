@@ -4,10 +4,8 @@
 
 namespace gs {
 
-Prompt::Answer ConsolePrompt::message(const QString &caption,
-                                      const QString &text,
-                                      Icon,
-                                      Buttons buttons)
+Prompt::Answer
+ConsolePrompt::message(const QString &caption, const QString &text, Icon, Buttons buttons)
 {
     if (caption == QLatin1String("Fehler"))
         m_errorShown = true;
@@ -34,7 +32,8 @@ std::optional<QString> ConsolePrompt::openFileName(const QString &, const QStrin
     return std::nullopt;
 }
 
-std::optional<QString> ConsolePrompt::saveFileName(const QString &, const QString &, const QString &)
+std::optional<QString>
+ConsolePrompt::saveFileName(const QString &, const QString &, const QString &)
 {
     return std::nullopt;
 }

@@ -17,23 +17,17 @@ public:
 
     virtual ~Prompt() = default;
 
-    virtual Answer message(const QString &caption,
-                           const QString &text,
-                           Icon icon,
-                           Buttons buttons = Buttons::Ok)
+    virtual Answer
+    message(const QString &caption, const QString &text, Icon icon, Buttons buttons = Buttons::Ok)
             = 0;
     // A one-line input box; nothing when cancelled.
-    virtual std::optional<QString> input(const QString &caption,
-                                         const QString &label,
-                                         const QString &defaultText)
-            = 0;
+    virtual std::optional<QString>
+    input(const QString &caption, const QString &label, const QString &defaultText) = 0;
     // Filters are given as "Description (*.ext)|*.ext" pairs.
-    virtual std::optional<QString> openFileName(const QString &filter,
-                                                const QString &defaultSuffix)
+    virtual std::optional<QString> openFileName(const QString &filter, const QString &defaultSuffix)
             = 0;
-    virtual std::optional<QString> saveFileName(const QString &filter,
-                                                const QString &defaultSuffix,
-                                                const QString &currentName)
+    virtual std::optional<QString>
+    saveFileName(const QString &filter, const QString &defaultSuffix, const QString &currentName)
             = 0;
 
     // Shortcut for a refusal: caption "Fehler", warning icon, OK.

@@ -171,7 +171,8 @@ void SelectField(TPoint p)
         SetLetter(p, " ");
         Modified = true;
     }
-    if (!IsNoField(SelectedField) && GetLetter(SelectedField) == " " && !SamePoint(SelectedField, p))
+    if (!IsNoField(SelectedField) && GetLetter(SelectedField) == " "
+        && !SamePoint(SelectedField, p))
         SetLetter(SelectedField, "");
     SelectedField = p;
     RedrawBoard();

@@ -12,10 +12,8 @@ ScriptedPrompt::~ScriptedPrompt()
     SetPrompt(nullptr);
 }
 
-Prompt::Answer ScriptedPrompt::message(const QString &caption,
-                                       const QString &text,
-                                       Icon icon,
-                                       Buttons buttons)
+Prompt::Answer
+ScriptedPrompt::message(const QString &caption, const QString &text, Icon icon, Buttons buttons)
 {
     shown.append({caption, text, icon, buttons});
     if (buttons == Buttons::Ok)
@@ -27,9 +25,8 @@ Prompt::Answer ScriptedPrompt::message(const QString &caption,
     return answers.dequeue();
 }
 
-std::optional<QString> ScriptedPrompt::input(const QString &caption,
-                                             const QString &,
-                                             const QString &defaultText)
+std::optional<QString>
+ScriptedPrompt::input(const QString &caption, const QString &, const QString &defaultText)
 {
     inputCaptions.append(caption);
     inputDefaults.append(defaultText);
@@ -42,9 +39,8 @@ std::optional<QString> ScriptedPrompt::openFileName(const QString &, const QStri
     return texts.isEmpty() ? std::nullopt : texts.dequeue();
 }
 
-std::optional<QString> ScriptedPrompt::saveFileName(const QString &,
-                                                    const QString &,
-                                                    const QString &currentName)
+std::optional<QString>
+ScriptedPrompt::saveFileName(const QString &, const QString &, const QString &currentName)
 {
     ++fileDialogs;
     inputDefaults.append(currentName);

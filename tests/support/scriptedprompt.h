@@ -25,11 +25,12 @@ public:
     ScriptedPrompt();
     ~ScriptedPrompt() override;
 
-    Answer message(const QString &caption, const QString &text, Icon icon, Buttons buttons) override;
-    std::optional<QString> input(const QString &caption,
-                                 const QString &label,
-                                 const QString &defaultText) override;
-    std::optional<QString> openFileName(const QString &filter, const QString &defaultSuffix) override;
+    Answer
+    message(const QString &caption, const QString &text, Icon icon, Buttons buttons) override;
+    std::optional<QString>
+    input(const QString &caption, const QString &label, const QString &defaultText) override;
+    std::optional<QString> openFileName(const QString &filter,
+                                        const QString &defaultSuffix) override;
     std::optional<QString> saveFileName(const QString &filter,
                                         const QString &defaultSuffix,
                                         const QString &currentName) override;
