@@ -3,6 +3,7 @@
 #include "editor/keysink.h"
 #include "editor/mainwindow.h"
 #include "editor/sidepanel.h"
+#include "support/fullboard.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -19,21 +20,6 @@ bool activate(QWidget &window)
     return window.isActiveWindow();
 }
 
-// A full 50 x 40 board: every field a letter, 300 clue numbers.
-void fillBoard()
-{
-    for (int col = 1; col <= gs::MaxCols; ++col)
-        for (int row = 1; row <= gs::MaxRows; ++row)
-            gs::SetLetter({col, row}, std::string(1, char('A' + (col * 7 + row) % 26)));
-    for (int i = 0; i < 300; ++i) {
-        const int col = 2 + i % 49;
-        const int row = 2 + (i / 49) * 6 + i % 5;
-        gs::TClueNumber number = gs::MakeClueNumber(col, row, "", i % 2 == 0);
-        number.Num = i + 1;
-        gs::Puzzle.Numbers.push_back(number);
-    }
-}
-
 // One typed letter on a full board with the raster on: from the key press to the repainted
 // board image on the screen.
 void BM_TypeLetterFullBoard(benchmark::State &state)
@@ -44,7 +30,7 @@ void BM_TypeLetterFullBoard(benchmark::State &state)
         state.SkipWithError("the main window did not become active");
         return;
     }
-    fillBoard();
+    gs::FillFullBoard();
     for (QAction *action : form.findChildren<QAction *>()) {
         if (action->text() == QStringLiteral("Raster"))
             action->setChecked(true);
