@@ -390,6 +390,18 @@ private slots:
         QVERIFY(Modified);
         QCOMPARE(inflate(readAll(path("blocked.gsd"))), DocumentText());
         QCOMPARE(readAll(target), before);
+
+        // No temporary file can be made beside a name of the longest length the file system
+        // takes (this also fails for root, who may write into read-only folders).
+        const QString longest = path(QString(251, QLatin1Char('q')) + QStringLiteral(".gsd"));
+        writeAll(longest, before);
+        QVERIFY(!SavePuzzle(longest));
+        QCOMPARE(prompt.lastText(),
+                 QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. Eine bereits "
+                                "vorhandene Datei bleibt unverändert.")
+                         .arg(longest));
+        QCOMPARE(readAll(longest), before);
+        QVERIFY(Modified);
     }
 
     void legacyTextFormat()

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -97,6 +98,7 @@ private slots:
     void newAsksBeforeDiscarding();
     void closeQuery_data();
     void closeQuery();
+    void saveOpenAndTheSaveQuestion();
     void startupFileThatCannotBeOpened_data();
     void startupFileThatCannotBeOpened();
     void panelSettingsAndNew();
@@ -219,6 +221,41 @@ void TestMainWindow::closeQuery()
              QStringLiteral("Das Felderquiz wurde verändert.\r\nAktuelle Änderungen speichern?"));
     QCOMPARE(question.icon, Prompt::Icon::Question);
     QCOMPARE(question.buttons, Prompt::Buttons::YesNoCancel);
+}
+
+void TestMainWindow::saveOpenAndTheSaveQuestion()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("quiz.gsd"));
+    showForm();
+    SetLetter({2, 2}, "A");
+    Modified = true;
+
+    // Save on a never-saved puzzle asks for a name.
+    m_prompt->texts << path;
+    entry(*m_form, QStringLiteral("Speichern"))->trigger();
+    QCOMPARE(m_prompt->fileDialogs, 1);
+    QVERIFY(QFile::exists(path) && QFile::exists(path + QStringLiteral(".xml")));
+    QCOMPARE(m_form->currentFileName(), path);
+    QCOMPARE(m_form->windowTitle(), caption + QStringLiteral(" - quiz.gsd"));
+    QVERIFY(!Modified);
+
+    // Yes in the save question saves without a dialog, then New goes on.
+    SetLetter({3, 2}, "B");
+    Modified = true;
+    m_prompt->answers << Prompt::Answer::Yes;
+    entry(*m_form, QStringLiteral("Neu"))->trigger();
+    QCOMPARE(m_prompt->fileDialogs, 1);
+    QVERIFY(IsBoardEmpty());
+    QCOMPARE(m_form->windowTitle(), caption);
+
+    // Open shows what was saved last.
+    m_prompt->texts << path;
+    entry(*m_form, QStringLiteral("Öffnen"))->trigger();
+    QCOMPARE(GetLetter({3, 2}), std::string("B"));
+    QCOMPARE(m_form->currentFileName(), path);
+    QVERIFY(!Modified);
+    QCOMPARE(m_prompt->unexpectedQuestions, 0);
 }
 
 void TestMainWindow::startupFileThatCannotBeOpened_data()
