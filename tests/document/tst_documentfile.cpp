@@ -2,6 +2,7 @@
 #include "document/documentfile.h"
 #include "document/zlibstream.h"
 #include "support/fakeboardview.h"
+#include "support/placefield.h"
 #include "support/scriptedprompt.h"
 
 #include <QDir>
@@ -29,11 +30,12 @@ void writeAll(const QString &path, const QByteArray &data)
     file.write(data);
 }
 
-// A document file holding the given XML text.
-QByteArray documentWith(const std::string &xml)
+// A document file whose one CrossWord element holds the given XML text.
+QByteArray documentWith(const std::string &crossWord)
 {
     std::string content(DocumentSignature);
-    CompressStream(xml, content);
+    CompressStream("<CrossWord-list><CrossWord>" + crossWord + "</CrossWord></CrossWord-list>",
+                   content);
     return QByteArray(content.data(), qsizetype(content.size()));
 }
 
@@ -53,22 +55,13 @@ void buildRichPuzzle()
     Puzzle.FieldSize = 42;
     Puzzle.BorderWidth = 3;
     Puzzle.NumbersInside = true;
-    SetLetter({1, 1}, "\xC4"); // Ä
-    SetLetter({2, 1}, "B");
-    SetLetter({3, 1}, "-");
-    FieldAt({3, 1}).Block = true;
-    SetLetter({1, 2}, "\xDF"); // ß
-    FieldAt({1, 2}).BorderLeft = true;
-    FieldAt({1, 2}).BorderBottom = true;
-    FieldAt({2, 1}).BorderRight = true;
-    FieldAt({2, 1}).BorderTop = true;
-    FieldAt({2, 1}).SolutionNumber = 2;
-    FieldAt({1, 1}).SolutionNumber = 1;
-    SetLetter({4, 3}, "Z");
-    Puzzle.Numbers.push_back(MakeClueNumber(1, 1, "Fluss & See <\"gro\xDF\"> 'x'", true));
-    Puzzle.Numbers.back().Num = 1;
-    Puzzle.Numbers.push_back(MakeClueNumber(1, 1, "Zeile 1\r\nZeile 2", false));
-    Puzzle.Numbers.back().Num = 2;
+    PlaceField({1, 1}, {"\xC4", false, false, false, false, 1});
+    PlaceField({2, 1}, {"B", false, true, true, false, 2});
+    PlaceField({3, 1}, {"-", false, false, false, false, 0, true});
+    PlaceField({1, 2}, {"\xDF", true, false, false, true});
+    PlaceField({4, 3}, {"Z"});
+    Puzzle.Numbers = {{1, 1, 1, "Fluss & See <\"gro\xDF\"> 'x'", true},
+                      {2, 1, 1, "Zeile 1\r\nZeile 2", false}};
     Puzzle.StartField = {1, 1};
     Puzzle.EndField = {2, 1};
     Puzzle.Infos = "CheckBox8=1|Edit12=Mein R\xE4tsel";
@@ -101,6 +94,15 @@ private slots:
         QVERIFY(SavePuzzle(path("rich.gsd")));
         QVERIFY(!Modified);
         QCOMPARE(view.caption, QStringLiteral("Gitterstern 2.0 (BETA 1.2) - rich.gsd"));
+        // Signature and zlib header, and a plain ASCII copy of the same text beside it.
+        const QByteArray file = readAll(path("rich.gsd"));
+        QVERIFY(file.startsWith(QByteArray("\x09Sternfeld\x78\xDA", 12)));
+        const QByteArray copy = readAll(path("rich.gsd.xml"));
+        QCOMPARE(inflate(file), copy.toStdString());
+        QCOMPARE(copy.toStdString(), DocumentText());
+        QVERIFY(copy.endsWith("</CrossWord-list>\r\n"));
+        for (char c : copy)
+            QVERIFY(c == '\r' || c == '\n' || (c >= 32 && c < 127));
 
         NewPuzzle();
         SelectField({2, 2});
@@ -120,21 +122,6 @@ private slots:
         QCOMPARE(view.startText, QStringLiteral("\u00C4"));
         QCOMPARE(view.endText, QStringLiteral("B"));
         QCOMPARE(view.fileName, path("rich.gsd"));
-    }
-
-    void fileLayoutAndPlainCopy()
-    {
-        ScriptedPrompt prompt;
-        buildRichPuzzle();
-        QVERIFY(SavePuzzle(path("layout.gsd")));
-        const QByteArray file = readAll(path("layout.gsd"));
-        QVERIFY(file.startsWith(QByteArray("\x09Sternfeld\x78\xDA", 12)));
-        const QByteArray copy = readAll(path("layout.gsd.xml"));
-        QCOMPARE(inflate(file), copy.toStdString());
-        QCOMPARE(copy.toStdString(), DocumentText());
-        QVERIFY(copy.endsWith("</CrossWord-list>\r\n"));
-        for (char c : copy)
-            QVERIFY(c == '\r' || c == '\n' || (c >= 32 && c < 127));
     }
 
     void longTextsCompressInPartsToOneStream()
@@ -160,13 +147,10 @@ private slots:
 
     void exactTextOfASmallDocument()
     {
-        NewPuzzle();
         SetLetter({1, 1}, "A");
-        SetLetter({3, 2}, "-");
-        FieldAt({3, 2}).Block = true;
+        PlaceField({3, 2}, {"-", false, false, false, false, 0, true});
         FieldAt({2, 1}).BorderTop = true; // kept on a position without a field
-        Puzzle.Numbers.push_back(MakeClueNumber(1, 1, "Tier", true));
-        Puzzle.Numbers.back().Num = 1;
+        Puzzle.Numbers = {{1, 1, 1, "Tier", true}};
         Puzzle.Infos = "";
 
         std::string expected = "<CrossWord-list><CrossWord><Board>";
@@ -211,15 +195,14 @@ private slots:
     void storedValuesAreCutAndKept()
     {
         ScriptedPrompt prompt;
-        const std::string xml
-                = "<CrossWord-list><CrossWord><BoardCols>1</BoardCols>"
-                  "<BoardRows>1</BoardRows><Board><Board><Letter>XY</Letter>"
-                  "</Board></Board><FieldSize>60</FieldSize><BorderWidth>1</BorderWidth>"
-                  "<Numbers><Number><Num>1</Num><Col>1</Col><Row>1</Row><Text>"
-                  + std::string(300, 'd')
-                  + "</Text></Number><Number><Num>3</Num><Col>1</Col><Row>1</Row>"
-                    "</Number></Numbers></CrossWord></CrossWord-list>";
-        writeAll(path("cut.gsd"), documentWith(xml));
+        writeAll(path("cut.gsd"),
+                 documentWith("<BoardCols>1</BoardCols><BoardRows>1</BoardRows><Board><Board>"
+                              "<Letter>XY</Letter></Board></Board><FieldSize>60</FieldSize>"
+                              "<BorderWidth>1</BorderWidth><Numbers><Number><Num>1</Num><Col>1"
+                              "</Col><Row>1</Row><Text>"
+                              + std::string(300, 'd')
+                              + "</Text></Number><Number><Num>3</Num><Col>1</Col><Row>1</Row>"
+                                "</Number></Numbers>"));
         QVERIFY(LoadPuzzle(path("cut.gsd")));
         QVERIFY(prompt.shown.isEmpty());
         QCOMPARE(GetLetter({1, 1}), std::string("X"));
@@ -254,27 +237,16 @@ private slots:
         QTest::addColumn<int>("fieldSize");
         QTest::newRow("only the signature") << QByteArray("\x09Sternfeld", 10) << 30;
         QTest::newRow("not zlib") << QByteArray("\x09Sternfeld garbage", 18) << 30;
-        QTest::newRow("bad number")
-                << documentWith("<CrossWord-list><CrossWord><BoardCols>x</BoardCols>"
-                                "</CrossWord></CrossWord-list>")
-                << 30;
+        QTest::newRow("bad number") << documentWith("<BoardCols>x</BoardCols>") << 30;
         QTest::newRow("huge board") << documentWith(
-                "<CrossWord-list><CrossWord><FieldSize>40</FieldSize><BorderWidth>1</BorderWidth>"
-                "<BoardCols>2000000000</BoardCols><BoardRows>2000000000"
-                "</BoardRows></CrossWord></CrossWord-list>")
+                "<FieldSize>40</FieldSize><BorderWidth>1</BorderWidth><BoardCols>2000000000"
+                "</BoardCols><BoardRows>2000000000</BoardRows>")
                                     << 40;
         QTest::newRow("negative board")
-                << documentWith("<CrossWord-list><CrossWord><BoardCols>-5</BoardCols>"
-                                "<BoardRows>3</BoardRows></CrossWord></CrossWord-list>")
-                << 30;
-        QTest::newRow("field size zero")
-                << documentWith("<CrossWord-list><CrossWord><FieldSize>0</FieldSize>"
-                                "</CrossWord></CrossWord-list>")
-                << 30;
+                << documentWith("<BoardCols>-5</BoardCols><BoardRows>3</BoardRows>") << 30;
+        QTest::newRow("field size zero") << documentWith("<FieldSize>0</FieldSize>") << 30;
         QTest::newRow("frame wider than field")
-                << documentWith("<CrossWord-list><CrossWord><FieldSize>30</FieldSize>"
-                                "<BorderWidth>31</BorderWidth></CrossWord></CrossWord-list>")
-                << 30;
+                << documentWith("<FieldSize>30</FieldSize><BorderWidth>31</BorderWidth>") << 30;
     }
 
     void damagedDocumentsLoadIntoAnEmptyPuzzle()
@@ -302,10 +274,9 @@ private slots:
     {
         ScriptedPrompt prompt;
         writeAll(path("partial.gsd"),
-                 documentWith("<CrossWord-list><CrossWord><BoardCols>2</BoardCols>"
-                              "<BoardRows>2</BoardRows><Board><Board><Letter>A</Letter></Board>"
-                              "<Board><Letter>B</Letter></Board></Board>"
-                              "</CrossWord></CrossWord-list>"));
+                 documentWith(
+                         "<BoardCols>2</BoardCols><BoardRows>2</BoardRows><Board><Board>"
+                         "<Letter>A</Letter></Board><Board><Letter>B</Letter></Board></Board>"));
         QVERIFY(LoadPuzzle(path("partial.gsd")));
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(GetLetter({1, 1}), std::string("A"));
