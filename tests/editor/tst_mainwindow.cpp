@@ -2,20 +2,16 @@
 #include "core/render.h"
 #include "editor/boardviewport.h"
 #include "editor/dialogprompt.h"
-#include "editor/keysink.h"
 #include "editor/mainwindow.h"
 #include "editor/sidepanel.h"
 #include "support/scriptedprompt.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,28 +55,8 @@ QString describe(const QMenu *menu)
 void sendWheel(TForm1 &form, QWidget *over, int delta)
 {
     const QPointF at = over->mapTo(&form, over->rect().center());
-    QWheelEvent wheel(at,
-                      form.mapToGlobal(at),
-                      QPoint(),
-                      QPoint(0, delta),
-                      Qt::NoButton,
-                      Qt::NoModifier,
-                      Qt::NoScrollPhase,
-                      false);
+    QWheelEvent wheel(at, form.mapToGlobal(at), {}, {0, delta}, {}, {}, Qt::NoScrollPhase, false);
     QApplication::sendEvent(form.windowHandle(), &wheel);
-}
-
-// A puzzle reaching to column 50 and row 40, far beyond the window.
-void fillToCorner(TForm1 &form)
-{
-    SetLetter({1, 1}, "A");
-    SetLetter({50, 40}, "Z");
-    form.CheckScrolling();
-}
-
-bool boardGeometryBuilt()
-{
-    return PuzzleBounds() != TRect{};
 }
 
 } // namespace
@@ -89,397 +65,330 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void firstShowingRunsNew();
-    void newAsksBeforeDiscarding();
-    void closeQuery_data();
-    void closeQuery();
-    void saveOpenAndTheSaveQuestion();
-    void startupFileThatCannotBeOpened_data();
-    void startupFileThatCannotBeOpened();
-    void panelSettingsAndNew();
-    void wheelWithoutScrollRange();
-    void wheelMovesVerticalBarBy40();
-    void checkScrollingRanges();
-    void checkScrollingFollowsSelection();
-    void menuShortcutsWinOverKeySink();
-    void menuBarStructure();
-    void toolBarOrder();
-    void fileDialogFilters();
-
-private:
-    void showForm(const QString &startupFile = QString());
-
     ScriptedPrompt *m_prompt = nullptr;
     TForm1 *m_form = nullptr;
-};
 
-void TestMainWindow::initTestCase()
-{
-    QApplication::setQuitOnLastWindowClosed(false);
-}
+    void showForm(const QString &startupFile = QString())
+    {
+        m_form->setStartupFile(startupFile);
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        QTRY_COMPARE(m_form->windowTitle(), caption);
+    }
 
-void TestMainWindow::init()
-{
-    m_prompt = new ScriptedPrompt;
-    m_form = new TForm1;
-    m_form->installAppMessage();
-}
+    // A puzzle reaching to column 50 and row 40, far beyond the window.
+    void fillToCorner()
+    {
+        showForm();
+        SetLetter({1, 1}, "A");
+        SetLetter({50, 40}, "Z");
+        m_form->CheckScrolling();
+    }
 
-void TestMainWindow::cleanup()
-{
-    Modified = false;
-    delete m_form;
-    delete m_prompt;
-    NewPuzzle();
-}
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-void TestMainWindow::showForm(const QString &startupFile)
-{
-    m_form->setStartupFile(startupFile);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-    QTRY_COMPARE(m_form->windowTitle(), caption);
-}
+    void init()
+    {
+        m_prompt = new ScriptedPrompt;
+        m_form = new TForm1;
+        m_form->installAppMessage();
+    }
 
-void TestMainWindow::firstShowingRunsNew()
-{
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("Gitterstern"));
-    QCOMPARE(QApplication::applicationName(), QStringLiteral("Gitterstern"));
-    SetLetter({3, 3}, "Q");
-    showForm();
-    QCOMPARE(GetLetter({3, 3}), std::string());
-    QVERIFY(!Modified);
-    QVERIFY(m_form->currentFileName().isEmpty());
-    QVERIFY(m_prompt->shown.isEmpty());
-    QCOMPARE(m_form->size(), QSize(806, 643));
-}
+    void cleanup()
+    {
+        Modified = false;
+        delete m_form;
+        delete m_prompt;
+        NewPuzzle();
+    }
 
-void TestMainWindow::newAsksBeforeDiscarding()
-{
-    showForm();
-    m_form->setCurrentFileName(QStringLiteral("/tmp/alt.gsd"));
-    SetLetter({2, 2}, "A");
-    Modified = true;
-
-    m_prompt->answers << Prompt::Answer::Cancel;
-    entry(*m_form, QStringLiteral("Neu"))->trigger();
-    QCOMPARE(GetLetter({2, 2}), std::string("A"));
-    QVERIFY(Modified);
-    QCOMPARE(m_form->currentFileName(), QStringLiteral("/tmp/alt.gsd"));
-
-    m_prompt->answers << Prompt::Answer::No;
-    entry(*m_form, QStringLiteral("Neu"))->trigger();
-    QCOMPARE(GetLetter({2, 2}), std::string());
-    QVERIFY(!Modified);
-    QVERIFY(m_form->currentFileName().isEmpty());
-    QCOMPARE(m_prompt->shown.size(), 2);
-    QCOMPARE(m_prompt->unexpectedQuestions, 0);
-}
-
-void TestMainWindow::closeQuery_data()
-{
-    QTest::addColumn<bool>("modified");
-    QTest::addColumn<QList<Prompt::Answer>>("answers");
-    QTest::addColumn<bool>("closes");
-    QTest::addColumn<int>("fileDialogs");
-
-    QTest::newRow("unmodified") << false << QList<Prompt::Answer>{} << true << 0;
-    // Yes, but the save dialog is cancelled: the changes must not be thrown away.
-    QTest::newRow("yes, save cancelled") << true << QList{Prompt::Answer::Yes} << false << 1;
-    QTest::newRow("no") << true << QList{Prompt::Answer::No} << true << 0;
-    QTest::newRow("cancel") << true << QList{Prompt::Answer::Cancel} << false << 0;
-}
-
-void TestMainWindow::closeQuery()
-{
-    QFETCH(bool, modified);
-    QFETCH(QList<Prompt::Answer>, answers);
-    QFETCH(bool, closes);
-    QFETCH(int, fileDialogs);
-
-    showForm();
-    Modified = modified;
-    for (Prompt::Answer answer : answers)
-        m_prompt->answers << answer;
-    QCOMPARE(m_form->close(), closes);
-    QCOMPARE(m_form->isVisible(), !closes);
-    QCOMPARE(m_prompt->fileDialogs, fileDialogs);
-    QCOMPARE(m_prompt->unexpectedQuestions, 0);
-    if (!modified) {
+    void firstShowingRunsNew()
+    {
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Gitterstern"));
+        QCOMPARE(QApplication::applicationName(), QStringLiteral("Gitterstern"));
+        SetLetter({3, 3}, "Q");
+        showForm();
+        QCOMPARE(GetLetter({3, 3}), std::string());
+        QVERIFY(!Modified);
+        QVERIFY(m_form->currentFileName().isEmpty());
         QVERIFY(m_prompt->shown.isEmpty());
-        return;
-    }
-    QCOMPARE(m_prompt->shown.size(), 1);
-    const ScriptedPrompt::Shown &question = m_prompt->shown.first();
-    QCOMPARE(question.caption, QStringLiteral("Änderungen speichern"));
-    QCOMPARE(question.text,
-             QStringLiteral("Das Felderquiz wurde verändert.\r\nAktuelle Änderungen speichern?"));
-    QCOMPARE(question.icon, Prompt::Icon::Question);
-    QCOMPARE(question.buttons, Prompt::Buttons::YesNoCancel);
-}
-
-void TestMainWindow::saveOpenAndTheSaveQuestion()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("quiz.gsd"));
-    showForm();
-    SetLetter({2, 2}, "A");
-    Modified = true;
-
-    // Save on a never-saved puzzle asks for a name.
-    m_prompt->texts << path;
-    entry(*m_form, QStringLiteral("Speichern"))->trigger();
-    QCOMPARE(m_prompt->fileDialogs, 1);
-    QVERIFY(QFile::exists(path) && QFile::exists(path + QStringLiteral(".xml")));
-    QCOMPARE(m_form->currentFileName(), path);
-    QCOMPARE(m_form->windowTitle(), caption + QStringLiteral(" - quiz.gsd"));
-    QVERIFY(!Modified);
-
-    // Yes in the save question saves without a dialog, then New goes on.
-    SetLetter({3, 2}, "B");
-    Modified = true;
-    m_prompt->answers << Prompt::Answer::Yes;
-    entry(*m_form, QStringLiteral("Neu"))->trigger();
-    QCOMPARE(m_prompt->fileDialogs, 1);
-    QVERIFY(IsBoardEmpty());
-    QCOMPARE(m_form->windowTitle(), caption);
-
-    // Open shows what was saved last.
-    m_prompt->texts << path;
-    entry(*m_form, QStringLiteral("Öffnen"))->trigger();
-    QCOMPARE(GetLetter({3, 2}), std::string("B"));
-    QCOMPARE(m_form->currentFileName(), path);
-    QVERIFY(!Modified);
-    QCOMPARE(m_prompt->unexpectedQuestions, 0);
-}
-
-void TestMainWindow::startupFileThatCannotBeOpened_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("missing") << QStringLiteral("missing");
-    QTest::newRow("directory") << QStringLiteral("directory");
-    QTest::newRow("not a puzzle") << QStringLiteral("not a puzzle");
-}
-
-void TestMainWindow::startupFileThatCannotBeOpened()
-{
-    QFETCH(QString, kind);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QString path = dir.filePath(QStringLiteral("fehlt.gsd"));
-    QString expected
-            = QStringLiteral("Die Datei ") + path + QStringLiteral(" wurde nicht gefunden!");
-    if (kind == QLatin1String("directory")) {
-        path = dir.path();
-        expected = QStringLiteral("Die Datei ") + path
-                   + QStringLiteral(" ist ein Ordner und kann nicht geöffnet werden!");
-    } else if (kind == QLatin1String("not a puzzle")) {
-        path = dir.filePath(QStringLiteral("text.gsd"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Dies ist kein Felderquiz.\n");
-        expected.clear();
+        QCOMPARE(m_form->size(), QSize(806, 643));
     }
 
-    showForm(path);
-    QTRY_COMPARE(m_prompt->shown.size(), 1);
-    QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Fehler"));
-    QCOMPARE(m_prompt->shown.first().icon, Prompt::Icon::Warning);
-    if (expected.isEmpty())
-        QVERIFY(m_prompt->lastText().endsWith(QStringLiteral(" kann nicht gelesen werden!")));
-    else
-        QCOMPARE(m_prompt->lastText(), expected);
-    QVERIFY(!Modified);
-    QVERIFY(IsBoardEmpty());
-    QCOMPARE(m_form->windowTitle(), caption);
-    QVERIFY(m_form->currentFileName().isEmpty());
-}
+    void newAsksBeforeDiscarding()
+    {
+        showForm();
+        m_form->setCurrentFileName(QStringLiteral("/tmp/alt.gsd"));
+        SetLetter({2, 2}, "A");
+        Modified = true;
 
-void TestMainWindow::panelSettingsAndNew()
-{
-    showForm();
-    auto *fieldSize = m_form->sidePanel()->findChildren<QSpinBox *>().at(0);
-    auto *borderWidth = m_form->sidePanel()->findChildren<QSpinBox *>().at(1);
-    QCOMPARE(fieldSize->minimum(), 25);
-    QCOMPARE(fieldSize->maximum(), 50);
-    QCOMPARE(borderWidth->minimum(), 1);
-    QCOMPARE(borderWidth->maximum(), 4);
+        m_prompt->answers << Prompt::Answer::Cancel;
+        entry(*m_form, QStringLiteral("Neu"))->trigger();
+        QCOMPARE(GetLetter({2, 2}), std::string("A"));
+        QVERIFY(Modified);
+        QCOMPARE(m_form->currentFileName(), QStringLiteral("/tmp/alt.gsd"));
 
-    fieldSize->setValue(44);
-    QCOMPARE(Puzzle.FieldSize, 44);
-    QVERIFY(Modified);
-    Modified = false;
-    borderWidth->setValue(3);
-    QCOMPARE(Puzzle.BorderWidth, 3);
-    QVERIFY(Modified);
-    m_form->setNumbersInsideChecked(true);
-    QVERIFY(Puzzle.NumbersInside);
-
-    // New puts the controls back; their handlers run, yet the new puzzle is unmodified.
-    m_prompt->answers << Prompt::Answer::No;
-    entry(*m_form, QStringLiteral("Neu"))->trigger();
-    QCOMPARE(fieldSize->value(), 30);
-    QCOMPARE(borderWidth->value(), 1);
-    QVERIFY(!m_form->numbersInsideChecked());
-    QCOMPARE(Puzzle.FieldSize, 30);
-    QCOMPARE(Puzzle.BorderWidth, 1);
-    QVERIFY(!Puzzle.NumbersInside);
-    QVERIFY(!Modified);
-}
-
-void TestMainWindow::wheelWithoutScrollRange()
-{
-    showForm();
-    m_form->CheckScrolling();
-    QScrollBar *bar = m_form->verticalBar();
-    QVERIFY(!bar->isEnabled());
-    sendWheel(*m_form, m_form->viewport(), -120);
-    QCOMPARE(bar->value(), 0);
-}
-
-void TestMainWindow::wheelMovesVerticalBarBy40()
-{
-    showForm();
-    fillToCorner(*m_form);
-    if (!boardGeometryBuilt())
-        QSKIP("the board geometry is not built into this core yet");
-    QScrollBar *bar = m_form->verticalBar();
-    QVERIFY(bar->isEnabled());
-
-    sendWheel(*m_form, m_form->viewport(), -120);
-    QCOMPARE(bar->value(), 40);
-    sendWheel(*m_form, m_form->viewport(), -1);
-    QCOMPARE(bar->value(), 80);
-    sendWheel(*m_form, m_form->viewport(), 120);
-    QCOMPARE(bar->value(), 40);
-    // Over the bar itself the wheel still moves it by exactly 40.
-    sendWheel(*m_form, bar, -120);
-    QCOMPARE(bar->value(), 80);
-    // Clamped at both ends.
-    sendWheel(*m_form, m_form->viewport(), 120);
-    sendWheel(*m_form, m_form->viewport(), 120);
-    sendWheel(*m_form, m_form->viewport(), 120);
-    QCOMPARE(bar->value(), 0);
-    bar->setValue(bar->maximum() - 10);
-    sendWheel(*m_form, m_form->viewport(), -120);
-    QCOMPARE(bar->value(), bar->maximum());
-    // The horizontal bar does not follow the wheel.
-    QCOMPARE(m_form->horizontalBar()->value(), 0);
-}
-
-void TestMainWindow::checkScrollingRanges()
-{
-    showForm();
-    fillToCorner(*m_form);
-    if (!boardGeometryBuilt())
-        QSKIP("the board geometry is not built into this core yet");
-    // Field (50, 40) at size 30 ends at pixel 49 * 29 + 30 = 1451 and 39 * 29 + 30 = 1161.
-    const QSize visible = m_form->viewport()->size();
-    QVERIFY(m_form->horizontalBar()->isEnabled());
-    QCOMPARE(m_form->horizontalBar()->maximum(), 1451 - visible.width() + 40);
-    QCOMPARE(m_form->verticalBar()->maximum(), 1161 - visible.height() + 40);
-
-    // Scrolled down, then the far field goes: the range still reaches the view's position.
-    m_form->verticalBar()->setValue(100);
-    SetLetter({50, 40}, "");
-    m_form->CheckScrolling();
-    QVERIFY(!m_form->horizontalBar()->isEnabled());
-    QVERIFY(m_form->verticalBar()->isEnabled());
-    QCOMPARE(m_form->verticalBar()->maximum(), 30 + 40);
-    QCOMPARE(m_form->verticalBar()->value(), 70);
-    QCOMPARE(m_form->viewport()->offset(), QPoint(0, 70));
-}
-
-void TestMainWindow::checkScrollingFollowsSelection()
-{
-    showForm();
-    fillToCorner(*m_form);
-    if (!boardGeometryBuilt())
-        QSKIP("the board geometry is not built into this core yet");
-    // Beyond the right and bottom edges: on by 3 * (30 div 2) = 45 pixels.
-    SelectedField = {50, 40};
-    m_form->CheckScrolling();
-    QCOMPARE(m_form->scrollPosition(), QPoint(45, 45));
-    // Starting before the visible area: back by one field size.
-    m_form->horizontalBar()->setValue(500);
-    SelectedField = {1, 40};
-    m_form->CheckScrolling();
-    QCOMPARE(m_form->horizontalBar()->value(), 470);
-}
-
-void TestMainWindow::menuShortcutsWinOverKeySink()
-{
-    showForm();
-    KeySink *sink = m_form->sidePanel()->keySink();
-    m_form->sidePanel()->focusKeySink();
-    QTRY_COMPARE(QApplication::focusWidget(), sink);
-    QSignalSpy vertical(entry(*m_form, QStringLiteral("Vertikal einfügen")), &QAction::triggered);
-    QTest::keyClick(sink, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(vertical.count(), 1);
-    QCOMPARE(sink->text(), KeySink::Text);
-}
-
-void TestMainWindow::menuBarStructure()
-{
-    QStringList menus;
-    for (const QAction *action : m_form->menuBar()->actions())
-        menus << action->text() + QLatin1Char('{') + describe(action->menu()) + QLatin1Char('}');
-    QCOMPARE(menus,
-             QStringList({
-                     "Datei{Neu|-|Öffnen|Speichern Ctrl+S|Speichern unter...|-|Exportieren{"
-                     "Bildausgabe|HTML-Datei|-|Zwischenablage (nur Gitter)}|-|Beenden}",
-                     "Felderquiz{Gitter einfügen|-|Feld zu Block Ctrl+B|Leere Felder zu Blöcken|"
-                     "Leere Felder löschen|-|Horizontal einfügen Ctrl+H|Vertikal einfügen Ctrl+V|"
-                     "Passend einfügen Ctrl+P|-|Ausgabe konfigurieren Ctrl+C}",
-                     "Nummern{Neue Nummer Ctrl+N|Nummer löschen{Horizontale Nummer|Vertikale "
-                     "Nummer}|-|Automatisch nummerieren|Neu nummerieren (Definitionen erhalten)|"
-                     "Alle Nummern löschen|-|Definitions-Editor}",
-                     "Ansicht{Raster Ctrl+R}",
-                     "Extras{Rätsel-Assistent}",
-                     "Hilfe{Info}",
-             }));
-    QVERIFY(entry(*m_form, QStringLiteral("Raster"))->isCheckable());
-    QVERIFY(!m_form->rasterShown());
-}
-
-void TestMainWindow::toolBarOrder()
-{
-    const QList<QAction *> actions = m_form->findChild<QToolBar *>()->actions();
-    QStringList tips;
-    for (const QAction *action : actions.mid(0, 10)) {
-        QVERIFY(action->isSeparator() || !action->icon().isNull());
-        tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
+        m_prompt->answers << Prompt::Answer::No;
+        entry(*m_form, QStringLiteral("Neu"))->trigger();
+        QCOMPARE(GetLetter({2, 2}), std::string());
+        QVERIFY(!Modified);
+        QVERIFY(m_form->currentFileName().isEmpty());
+        QCOMPARE(m_prompt->shown.size(), 2);
+        QCOMPARE(m_prompt->unexpectedQuestions, 0);
     }
-    QCOMPARE(tips,
-             QStringList({"Neues Rätsel",
-                          "Öffnen",
-                          "Speichern",
-                          "-",
-                          "Horizontal einfügen",
-                          "Vertikal einfügen",
-                          "Passend einfügen",
-                          "-",
-                          "Neue Nummer",
-                          "Definitions-Editor"}));
-    QCOMPARE(actions.size(), 12);
-    // The menu entry and its button are one action.
-    QCOMPARE(actions.first(), entry(*m_form, QStringLiteral("Neu")));
-    m_form->displayWarning(QStringLiteral("Warnung"));
-    QCOMPARE(m_form->warningText(), QStringLiteral("Warnung"));
-}
 
-void TestMainWindow::fileDialogFilters()
-{
-    QCOMPARE(DialogPrompt::nameFilters(QStringLiteral("Felderquiz-Dateien (*.gsd)|*.gsd")),
-             QStringList{QStringLiteral("Felderquiz-Dateien (*.gsd)")});
-    QCOMPARE(DialogPrompt::nameFilters(QStringLiteral("Bilder|*.bmp;*.gif|Alle (*.txt)|*.*")),
-             QStringList({"Bilder (*.bmp *.gif)", "Alle (*.*)"}));
-}
+    void closeQuery_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<QList<Prompt::Answer>>("answers");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<int>("fileDialogs");
+
+        QTest::newRow("unmodified") << false << QList<Prompt::Answer>{} << true << 0;
+        // Yes, but the save dialog is cancelled: the changes must not be thrown away.
+        QTest::newRow("yes, save cancelled") << true << QList{Prompt::Answer::Yes} << false << 1;
+        QTest::newRow("no") << true << QList{Prompt::Answer::No} << true << 0;
+        QTest::newRow("cancel") << true << QList{Prompt::Answer::Cancel} << false << 0;
+    }
+
+    void closeQuery()
+    {
+        QFETCH(bool, modified);
+        QFETCH(QList<Prompt::Answer>, answers);
+        QFETCH(bool, closes);
+        QFETCH(int, fileDialogs);
+
+        showForm();
+        Modified = modified;
+        m_prompt->answers << answers;
+        QCOMPARE(m_form->close(), closes);
+        QCOMPARE(m_form->isVisible(), !closes);
+        QCOMPARE(m_prompt->fileDialogs, fileDialogs);
+        QCOMPARE(m_prompt->unexpectedQuestions, 0);
+        QCOMPARE(m_prompt->shown.size(), modified ? 1 : 0);
+        if (!modified)
+            return;
+        const ScriptedPrompt::Shown &question = m_prompt->shown.first();
+        QCOMPARE(question.caption, QStringLiteral("Änderungen speichern"));
+        QCOMPARE(question.text,
+                 QStringLiteral(
+                         "Das Felderquiz wurde verändert.\r\nAktuelle Änderungen speichern?"));
+        QCOMPARE(question.icon, Prompt::Icon::Question);
+        QCOMPARE(question.buttons, Prompt::Buttons::YesNoCancel);
+    }
+
+    void saveOpenAndTheSaveQuestion()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("quiz.gsd"));
+        showForm();
+        SetLetter({2, 2}, "A");
+        Modified = true;
+
+        // Save on a never-saved puzzle asks for a name.
+        m_prompt->texts << path;
+        entry(*m_form, QStringLiteral("Speichern"))->trigger();
+        QCOMPARE(m_prompt->fileDialogs, 1);
+        QVERIFY(QFile::exists(path) && QFile::exists(path + QStringLiteral(".xml")));
+        QCOMPARE(m_form->currentFileName(), path);
+        QCOMPARE(m_form->windowTitle(), caption + QStringLiteral(" - quiz.gsd"));
+        QVERIFY(!Modified);
+
+        // Yes in the save question saves without a dialog, then New goes on.
+        SetLetter({3, 2}, "B");
+        Modified = true;
+        m_prompt->answers << Prompt::Answer::Yes;
+        entry(*m_form, QStringLiteral("Neu"))->trigger();
+        QCOMPARE(m_prompt->fileDialogs, 1);
+        QVERIFY(IsBoardEmpty());
+        QCOMPARE(m_form->windowTitle(), caption);
+
+        // Open shows what was saved last.
+        m_prompt->texts << path;
+        entry(*m_form, QStringLiteral("Öffnen"))->trigger();
+        QCOMPARE(GetLetter({3, 2}), std::string("B"));
+        QCOMPARE(m_form->currentFileName(), path);
+        QVERIFY(!Modified);
+        QCOMPARE(m_prompt->unexpectedQuestions, 0);
+    }
+
+    void startupFileThatCannotBeOpened_data()
+    {
+        QTest::addColumn<QString>("name"); // in a fresh folder; empty: the folder itself
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << "fehlt.gsd"
+                                 << "Die Datei %1 wurde nicht gefunden!";
+        QTest::newRow("directory") << ""
+                                   << "Die Datei %1 ist ein Ordner und kann nicht geöffnet werden!";
+        QTest::newRow("not a puzzle") << "text.gsd"
+                                      << "text.gsd kann nicht gelesen werden!";
+    }
+
+    void startupFileThatCannotBeOpened()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = name.isEmpty() ? dir.path() : dir.filePath(name);
+        if (name == QLatin1String("text.gsd")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Dies ist kein Felderquiz.\n");
+        }
+
+        showForm(path);
+        QTRY_COMPARE(m_prompt->shown.size(), 1);
+        QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Fehler"));
+        QCOMPARE(m_prompt->shown.first().icon, Prompt::Icon::Warning);
+        QCOMPARE(m_prompt->lastText(), message.replace(QStringLiteral("%1"), path));
+        QVERIFY(!Modified);
+        QVERIFY(IsBoardEmpty());
+        QCOMPARE(m_form->windowTitle(), caption);
+        QVERIFY(m_form->currentFileName().isEmpty());
+    }
+
+    void panelSettingsAndNew()
+    {
+        showForm();
+        auto *fieldSize = m_form->sidePanel()->findChildren<QSpinBox *>().at(0);
+        auto *borderWidth = m_form->sidePanel()->findChildren<QSpinBox *>().at(1);
+        QCOMPARE(fieldSize->minimum(), 25);
+        QCOMPARE(fieldSize->maximum(), 50);
+        QCOMPARE(borderWidth->minimum(), 1);
+        QCOMPARE(borderWidth->maximum(), 4);
+
+        fieldSize->setValue(44);
+        QCOMPARE(Puzzle.FieldSize, 44);
+        QVERIFY(Modified);
+        Modified = false;
+        borderWidth->setValue(3);
+        QCOMPARE(Puzzle.BorderWidth, 3);
+        QVERIFY(Modified);
+        m_form->setNumbersInsideChecked(true);
+        QVERIFY(Puzzle.NumbersInside);
+
+        // New puts the controls back; their handlers run, yet the new puzzle is unmodified.
+        m_prompt->answers << Prompt::Answer::No;
+        entry(*m_form, QStringLiteral("Neu"))->trigger();
+        QCOMPARE(fieldSize->value(), 30);
+        QCOMPARE(borderWidth->value(), 1);
+        QVERIFY(!m_form->numbersInsideChecked());
+        QCOMPARE(Puzzle.FieldSize, 30);
+        QCOMPARE(Puzzle.BorderWidth, 1);
+        QVERIFY(!Puzzle.NumbersInside);
+        QVERIFY(!Modified);
+    }
+
+    void wheelMovesTheVerticalBarBy40()
+    {
+        showForm();
+        m_form->CheckScrolling();
+        QScrollBar *bar = m_form->verticalBar();
+        QVERIFY(!bar->isEnabled());
+        sendWheel(*m_form, m_form->viewport(), -120);
+        QCOMPARE(bar->value(), 0);
+
+        fillToCorner();
+        QVERIFY(bar->isEnabled());
+        sendWheel(*m_form, m_form->viewport(), -120);
+        QCOMPARE(bar->value(), 40);
+        sendWheel(*m_form, m_form->viewport(), -1);
+        QCOMPARE(bar->value(), 80);
+        sendWheel(*m_form, m_form->viewport(), 120);
+        QCOMPARE(bar->value(), 40);
+        // Over the bar itself the wheel still moves it by exactly 40.
+        sendWheel(*m_form, bar, -120);
+        QCOMPARE(bar->value(), 80);
+        // Clamped at both ends.
+        for (int i = 0; i < 3; ++i)
+            sendWheel(*m_form, m_form->viewport(), 120);
+        QCOMPARE(bar->value(), 0);
+        bar->setValue(bar->maximum() - 10);
+        sendWheel(*m_form, m_form->viewport(), -120);
+        QCOMPARE(bar->value(), bar->maximum());
+        // The horizontal bar does not follow the wheel.
+        QCOMPARE(m_form->horizontalBar()->value(), 0);
+    }
+
+    void checkScrolling()
+    {
+        fillToCorner();
+        // Field (50, 40) at size 30 ends at pixel 49 * 29 + 30 = 1451 and 39 * 29 + 30 = 1161.
+        const QSize visible = m_form->viewport()->size();
+        QVERIFY(m_form->horizontalBar()->isEnabled());
+        QCOMPARE(m_form->horizontalBar()->maximum(), 1451 - visible.width() + 40);
+        QCOMPARE(m_form->verticalBar()->maximum(), 1161 - visible.height() + 40);
+
+        // The selection beyond the right and bottom edges: on by 3 * (30 div 2) = 45 pixels.
+        SelectedField = {50, 40};
+        m_form->CheckScrolling();
+        QCOMPARE(m_form->scrollPosition(), QPoint(45, 45));
+        // Starting before the visible area: back by one field size.
+        m_form->horizontalBar()->setValue(500);
+        SelectedField = {1, 40};
+        m_form->CheckScrolling();
+        QCOMPARE(m_form->horizontalBar()->value(), 470);
+
+        // Scrolled down, then the far field goes: the range still reaches the view's position.
+        SelectedField = {-1, -1};
+        m_form->horizontalBar()->setValue(0);
+        m_form->verticalBar()->setValue(100);
+        SetLetter({50, 40}, "");
+        m_form->CheckScrolling();
+        QVERIFY(!m_form->horizontalBar()->isEnabled());
+        QCOMPARE(m_form->verticalBar()->maximum(), 30 + 40);
+        QCOMPARE(m_form->verticalBar()->value(), 70);
+        QCOMPARE(m_form->viewport()->offset(), QPoint(0, 70));
+    }
+
+    void menuBarAndToolBar()
+    {
+        QStringList menus;
+        for (const QAction *action : m_form->menuBar()->actions())
+            menus << action->text() + QLatin1Char('{') + describe(action->menu())
+                             + QLatin1Char('}');
+        QCOMPARE(menus,
+                 QStringList({
+                         "Datei{Neu|-|Öffnen|Speichern Ctrl+S|Speichern unter...|-|Exportieren{"
+                         "Bildausgabe|HTML-Datei|-|Zwischenablage (nur Gitter)}|-|Beenden}",
+                         "Felderquiz{Gitter einfügen|-|Feld zu Block Ctrl+B|Leere Felder zu "
+                         "Blöcken|Leere Felder löschen|-|Horizontal einfügen Ctrl+H|Vertikal "
+                         "einfügen Ctrl+V|Passend einfügen Ctrl+P|-|Ausgabe konfigurieren Ctrl+C}",
+                         "Nummern{Neue Nummer Ctrl+N|Nummer löschen{Horizontale Nummer|Vertikale "
+                         "Nummer}|-|Automatisch nummerieren|Neu nummerieren (Definitionen "
+                         "erhalten)|Alle Nummern löschen|-|Definitions-Editor}",
+                         "Ansicht{Raster Ctrl+R}",
+                         "Extras{Rätsel-Assistent}",
+                         "Hilfe{Info}",
+                 }));
+        QVERIFY(entry(*m_form, QStringLiteral("Raster"))->isCheckable());
+        QVERIFY(!m_form->rasterShown());
+
+        const QList<QAction *> actions = m_form->findChild<QToolBar *>()->actions();
+        QStringList tips;
+        for (const QAction *action : actions.mid(0, 10)) {
+            QVERIFY(action->isSeparator() || !action->icon().isNull());
+            tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
+        }
+        QCOMPARE(tips.join('|'),
+                 QStringLiteral("Neues Rätsel|Öffnen|Speichern|-|Horizontal einfügen|Vertikal "
+                                "einfügen|Passend einfügen|-|Neue Nummer|Definitions-Editor"));
+        QCOMPARE(actions.size(), 12);
+        // The menu entry and its button are one action.
+        QCOMPARE(actions.first(), entry(*m_form, QStringLiteral("Neu")));
+        m_form->displayWarning(QStringLiteral("Warnung"));
+        QCOMPARE(m_form->warningText(), QStringLiteral("Warnung"));
+    }
+
+    void fileDialogFilters()
+    {
+        QCOMPARE(DialogPrompt::nameFilters(QStringLiteral("Felderquiz-Dateien (*.gsd)|*.gsd")),
+                 QStringList{QStringLiteral("Felderquiz-Dateien (*.gsd)")});
+        QCOMPARE(DialogPrompt::nameFilters(QStringLiteral("Bilder|*.bmp;*.gif|Alle (*.txt)|*.*")),
+                 QStringList({"Bilder (*.bmp *.gif)", "Alle (*.*)"}));
+    }
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
