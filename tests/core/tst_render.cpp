@@ -2,6 +2,7 @@
 #include "core/puzzle.h"
 #include "core/render.h"
 #include "support/fakeboardview.h"
+#include "support/placefield.h"
 
 #include <QImage>
 #include <QTest>
@@ -12,12 +13,7 @@ using namespace gs;
 
 namespace {
 
-QImage whiteImage(int width = 200, int height = 200)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(BoardWhite);
-    return image;
-}
+const TBoardField Block{"-", false, false, false, false, 0, true};
 
 bool anyPixel(const QImage &image, const QRect &area, QRgb color)
 {
@@ -28,17 +24,30 @@ bool anyPixel(const QImage &image, const QRect &area, QRgb color)
     return false;
 }
 
-void placeField(TPoint p, const std::string &letter, bool block = false)
+// A white picture after draw(canvas).
+template<typename F>
+QImage drawn(F draw)
 {
-    SetLetter(p, letter);
-    FieldAt(p).Block = block;
+    QImage image(200, 200, QImage::Format_RGB32);
+    image.fill(BoardWhite);
+    {
+        Canvas canvas(image);
+        draw(canvas);
+    }
+    return image;
+}
+
+QImage drawnFields(std::initializer_list<TPoint> fields)
+{
+    return drawn([&](Canvas &canvas) {
+        for (TPoint p : fields)
+            DrawField(canvas, p);
+    });
 }
 
 void addNumber(int col, int row, bool hor)
 {
-    TClueNumber number = MakeClueNumber(col, row, "", hor);
-    number.Num = int(Puzzle.Numbers.size()) + 1;
-    Puzzle.Numbers.push_back(number);
+    Puzzle.Numbers.push_back({int(Puzzle.Numbers.size()) + 1, col, row, "", hor});
 }
 
 } // namespace
@@ -76,9 +85,8 @@ private slots:
 
     void absurdSizesDrawNothing()
     {
-        placeField({2, 2}, "A");
+        PlaceField({2, 2}, {"A", false, false, false, false, 1});
         addNumber(2, 2, true);
-        FieldAt({2, 2}).SolutionNumber = 1;
         for (int fs : {1, 0, -7, 5000}) {
             Puzzle.FieldSize = fs;
             QCOMPARE(PixelToField(10, 10), (TPoint{0, 0}));
@@ -98,15 +106,10 @@ private slots:
 
     void frameBlockAndLetter()
     {
-        placeField({2, 1}, "A");
-        placeField({3, 1}, "-", true);
-        placeField({4, 1}, "-");
-        QImage image = whiteImage();
-        {
-            Canvas canvas(image);
-            for (int col = 2; col <= 4; ++col)
-                DrawField(canvas, {col, 1});
-        }
+        PlaceField({2, 1}, {"A"});
+        PlaceField({3, 1}, Block);
+        PlaceField({4, 1}, {"-"});
+        const QImage image = drawnFields({{2, 1}, {3, 1}, {4, 1}});
         for (int y : {0, 15, 29})
             QCOMPARE(image.pixel(29, y), BoardBlack);
         QCOMPARE(image.pixel(28, 15), BoardWhite);
@@ -118,27 +121,17 @@ private slots:
 
         FakeBoardView view;
         view.letters = false;
-        QImage hidden = whiteImage();
-        {
-            Canvas canvas(hidden);
-            DrawField(canvas, {2, 1});
-        }
-        QVERIFY(!anyPixel(hidden, QRect(31, 2, 26, 26), BoardBlack));
+        QVERIFY(!anyPixel(drawnFields({{2, 1}}), QRect(31, 2, 26, 26), BoardBlack));
     }
 
     void separatorThickness()
     {
-        placeField({2, 1}, "-");
-        FieldAt({2, 1}).BorderLeft = true;
+        PlaceField({2, 1}, {"-", true});
         // Left separator of field (2, 1) around the shared frame line x = 29.
         const QList<std::pair<int, int>> spans{{28, 30}, {26, 30}, {25, 31}, {23, 31}};
         for (int bw = 1; bw <= 4; ++bw) {
             Puzzle.BorderWidth = bw;
-            QImage image = whiteImage();
-            {
-                Canvas canvas(image);
-                DrawField(canvas, {2, 1});
-            }
+            const QImage image = drawnFields({{2, 1}});
             const auto [first, last] = spans[bw - 1];
             for (int x = first; x <= last; ++x)
                 QCOMPARE(image.pixel(x, 15), BoardBlack);
@@ -149,18 +142,16 @@ private slots:
 
     void numbersInsideAndOutside()
     {
-        placeField({2, 2}, "-", true);
-        placeField({3, 2}, "A");
-        placeField({2, 3}, "B");
+        PlaceField({2, 2}, Block);
+        PlaceField({3, 2}, {"A"});
+        PlaceField({2, 3}, {"B"});
         addNumber(3, 2, true);  // left of it the block: white
         addNumber(2, 3, false); // above it the block: white
         addNumber(3, 2, false); // above it nothing: black
 
-        QImage outside = whiteImage();
         int th = 0;
         int tw = 0; // digits share one width
-        {
-            Canvas canvas(outside);
+        const QImage outside = drawn([&](Canvas &canvas) {
             for (TPoint p : {TPoint{2, 2}, TPoint{3, 2}, TPoint{2, 3}})
                 DrawField(canvas, p);
             for (const TClueNumber &number : Puzzle.Numbers)
@@ -169,7 +160,7 @@ private slots:
             canvas.setBold(true);
             th = canvas.textHeight("1");
             tw = canvas.textWidth("2");
-        }
+        });
         // Number 1: horizontal tick x 43..52 in the block left of (3, 2), white.
         const int y0 = 29 + 15 + th / 2 + 3;
         QCOMPARE(outside.pixel(43, y0), BoardWhite);
@@ -188,38 +179,25 @@ private slots:
         QCOMPARE(outside.pixel(x3 + 1, 18), BoardWhite);
 
         Puzzle.NumbersInside = true;
-        QImage inside = whiteImage();
-        {
-            Canvas canvas(inside);
+        const QImage inside = drawn([](Canvas &canvas) {
             DrawField(canvas, {3, 2});
             DrawNumber(canvas, Puzzle.Numbers[0]);
-        }
+        });
         QVERIFY(anyPixel(inside, QRect(61, 30, 10, 12), BoardBlack));
         QVERIFY(!anyPixel(inside, QRect(0, 0, 58, 200), BoardBlack));
     }
 
     void solutionNumberCircle()
     {
-        placeField({1, 1}, "-");
-        FieldAt({1, 1}).SolutionNumber = 12;
-        QImage circle = whiteImage();
-        QImage numbered = whiteImage();
-        {
-            Canvas canvas(circle);
-            DrawSolutionNumber(canvas, {1, 1}, -1);
-        }
-        {
-            Canvas canvas(numbered);
-            DrawField(canvas, {1, 1});
-        }
+        PlaceField({1, 1}, {"-", false, false, false, false, 12});
+        const QImage circle = drawn([](Canvas &canvas) { DrawSolutionNumber(canvas, {1, 1}, -1); });
         // Circle bounded by (2, 2)-(28, 28), open at the lower right; the number sits there.
-        QVERIFY(anyPixel(circle, QRect(13, 1, 3, 3), BoardBlack));
-        QVERIFY(anyPixel(circle, QRect(1, 13, 3, 3), BoardBlack));
-        QVERIFY(anyPixel(circle, QRect(13, 26, 3, 3), BoardBlack));
+        for (const QRect &onCircle : {QRect(13, 1, 3, 3), QRect(1, 13, 3, 3), QRect(13, 26, 3, 3)})
+            QVERIFY(anyPixel(circle, onCircle, BoardBlack));
         QVERIFY(anyPixel(circle, QRect(4, 4, 3, 3), BoardBlack));
         QVERIFY(!anyPixel(circle, QRect(6, 6, 17, 17), BoardBlack));
         QVERIFY(!anyPixel(circle, QRect(22, 19, 5, 5), BoardBlack));
-        QVERIFY(anyPixel(numbered, QRect(22, 19, 5, 5), BoardBlack));
+        QVERIFY(anyPixel(drawnFields({{1, 1}}), QRect(22, 19, 5, 5), BoardBlack));
     }
 
     void redrawSizesRasterSelectionAndFrame()
@@ -227,8 +205,8 @@ private slots:
         FakeBoardView view;
         view.scroll = QPoint(20, 10);
         view.warning = "alt";
-        placeField({2, 2}, "A");
-        placeField({3, 2}, " ");
+        PlaceField({2, 2}, {"A"});
+        PlaceField({3, 2}, {" "});
         SelectedField = {2, 2};
         RedrawBoard();
         QCOMPARE(BoardImage().size(), QSize(88 + 400 + 20 + 50, 59 + 300 + 10 + 50));
@@ -263,20 +241,19 @@ private slots:
     void puzzleBounds()
     {
         QCOMPARE(PuzzleBounds(), TRect{});
-        placeField({50, 40}, " ");
+        PlaceField({50, 40}, {" "});
         QCOMPARE(PuzzleBounds(), (TRect{1421, 1131, 1451, 1161}));
 
         NewPuzzle();
         for (int col = 2; col <= 4; ++col)
-            placeField({col, 3}, "A");
+            SetLetter({col, 3}, "A");
         addNumber(2, 3, false);
         QCOMPARE(PuzzleBounds(), (TRect{0, 29, 117, 88}));
         Puzzle.NumbersInside = true;
         QCOMPARE(PuzzleBounds(), (TRect{29, 58, 117, 88}));
-
+        // Separators of width 3 at the outer edges, then the solution frame around them.
         Puzzle.BorderWidth = 3;
-        FieldAt({2, 3}).BorderLeft = true;
-        FieldAt({4, 3}).BorderRight = true;
+        FieldAt({2, 3}).BorderLeft = FieldAt({4, 3}).BorderRight = true;
         QCOMPARE(PuzzleBounds(), (TRect{29 - 1 - 1, 58 - 1, 117 + 1 + 1, 88 + 1}));
         Puzzle.StartField = {2, 3};
         Puzzle.EndField = {4, 3};
@@ -285,12 +262,12 @@ private slots:
 
     void textOutWrapped()
     {
-        QImage image = whiteImage(300, 200);
+        QImage image(300, 200, QImage::Format_RGB32);
+        image.fill(BoardWhite);
         Canvas canvas(image);
         const int wa = canvas.textWidth("aaa");
-        const int sw = canvas.textWidth(" ");
         const int lh = canvas.textHeight(" ");
-        const int maxWidth = 2 * wa + sw + 1;
+        const int maxWidth = 2 * wa + canvas.textWidth(" ") + 1;
         QCOMPARE(TextOutWrapped(false, "aaa aaa", canvas, 10, 20, maxWidth), lh);
         QCOMPARE(TextOutWrapped(false, "aaa aaa", canvas, 10, 20, maxWidth - 1), 2 * lh);
         QCOMPARE(TextOutWrapped(false, "aaa aaa aaa", canvas, 10, 20, maxWidth), 2 * lh);

@@ -8,6 +8,7 @@
 #include "editor/keysink.h"
 #include "editor/mainwindow.h"
 #include "editor/sidepanel.h"
+#include "support/placefield.h"
 #include "support/scriptedprompt.h"
 
 #include <QAction>
@@ -25,9 +26,6 @@
 using namespace gs;
 
 namespace {
-
-const QString fieldHasNumber = QStringLiteral(
-        "Feld kann nicht entfernt werden, solange ihm eine Nummer zugewiesen ist.");
 
 std::string letter(int col, int row)
 {
@@ -53,439 +51,415 @@ class TestBoardEditingUi : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-    void init();
-    void cleanup();
+    ScriptedPrompt *m_prompt = nullptr;
+    TForm1 *m_form = nullptr;
 
-    void wordFromArrowsAndTyping();
-    void typedCharacters_data();
-    void typedCharacters();
-    void typingNeedsBoardFocusAndClearsBlock();
-    void deleteAndRightClick();
-    void clicksBeyondAreaMiddleAndDouble();
-    void arrowLimits();
-    void focusLeaveRule();
-    void panelBordersBlockAndNumber();
-    void panelRefreshLeavesDocumentUnmodified();
-    void solutionFrame();
-    void shiftButtonsAndDrops();
-    void insertWordThroughMenuAndShortcut();
-    void programSettingsKeepLoadedValues();
-
-private:
     template<typename T = QWidget>
     T *child(const QString &name) const
     {
         return m_form->findChild<T *>(name);
     }
-    QCheckBox *checkBox(const QString &text) const;
-    QPoint viewportPoint(TPoint p) const;
-    void click(TPoint p, Qt::MouseButton button = Qt::LeftButton);
-    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void type(const QString &text);
 
-    ScriptedPrompt *m_prompt = nullptr;
-    TForm1 *m_form = nullptr;
-};
-
-void TestBoardEditingUi::init()
-{
-    m_prompt = new ScriptedPrompt;
-    m_form = new TForm1;
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-    QTRY_COMPARE(m_form->windowTitle(), QString::fromUtf8(ProgramCaption));
-    m_form->sidePanel()->focusKeySink();
-    QTRY_COMPARE(QApplication::focusWidget(), m_form->sidePanel()->keySink());
-}
-
-void TestBoardEditingUi::cleanup()
-{
-    Modified = false;
-    delete m_form;
-    delete m_prompt;
-    NewPuzzle();
-}
-
-QCheckBox *TestBoardEditingUi::checkBox(const QString &text) const
-{
-    for (QCheckBox *box : m_form->findChildren<QCheckBox *>()) {
-        if (box->text() == text)
-            return box;
+    QCheckBox *checkBox(const QString &text) const
+    {
+        for (QCheckBox *box : m_form->findChildren<QCheckBox *>()) {
+            if (box->text() == text)
+                return box;
+        }
+        return nullptr;
     }
-    return nullptr;
-}
 
-QPoint TestBoardEditingUi::viewportPoint(TPoint p) const
-{
-    const TRect r = FieldRect(p);
-    return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2) - m_form->viewport()->offset();
-}
-
-void TestBoardEditingUi::click(TPoint p, Qt::MouseButton button)
-{
-    QTest::mouseClick(m_form->viewport(), button, Qt::NoModifier, viewportPoint(p));
-}
-
-void TestBoardEditingUi::key(int key, Qt::KeyboardModifiers modifiers)
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-}
-
-// Characters as the platform delivers them: a key press carrying the text.
-void TestBoardEditingUi::type(const QString &text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    QPoint viewportPoint(TPoint p) const
+    {
+        const TRect r = FieldRect(p);
+        return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2)
+               - m_form->viewport()->offset();
     }
-}
 
-void TestBoardEditingUi::wordFromArrowsAndTyping()
-{
-    click({3, 3});
-    QCOMPARE(letter(3, 3), " ");
-    QVERIFY(Modified);
-    checkBox(QStringLiteral("Buchstaben zeichnen"))->setChecked(false);
-    type(QStringLiteral("h"));
-    for (const QChar c : QStringLiteral("aus")) {
+    void click(TPoint p, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(m_form->viewport(), button, Qt::NoModifier, viewportPoint(p));
+    }
+
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+
+    // Characters as the platform delivers them: a key press carrying the text.
+    void type(const QString &text)
+    {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(QApplication::focusWidget(), &press);
+        }
+    }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void init()
+    {
+        m_prompt = new ScriptedPrompt;
+        m_form = new TForm1;
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        QTRY_COMPARE(m_form->windowTitle(), QString::fromUtf8(ProgramCaption));
+        m_form->sidePanel()->focusKeySink();
+        QTRY_COMPARE(QApplication::focusWidget(), m_form->sidePanel()->keySink());
+    }
+
+    void cleanup()
+    {
+        Modified = false;
+        delete m_form;
+        delete m_prompt;
+        NewPuzzle();
+    }
+
+    void wordFromArrowsAndTyping()
+    {
+        click({3, 3});
+        QCOMPARE(letter(3, 3), " ");
+        QVERIFY(Modified);
+        checkBox(QStringLiteral("Buchstaben zeichnen"))->setChecked(false);
+        type(QStringLiteral("h"));
+        for (const QChar c : QStringLiteral("aus")) {
+            key(Qt::Key_Right);
+            type(QString(c));
+        }
+        QCOMPARE(ReadWord(MakeClueNumber(3, 3, "", true)), "HAUS");
+        QCOMPARE(SelectedField, TPoint(6, 3));
+        QVERIFY(m_form->lettersShown());
+        QCOMPARE(m_form->sidePanel()->keySink()->text(), KeySink::Text);
+
+        // Down and back up: the provisional field on the way is gone again.
+        key(Qt::Key_Down);
+        QCOMPARE(letter(6, 4), " ");
+        key(Qt::Key_Up);
+        QCOMPARE(letter(6, 4), "");
+        QCOMPARE(SelectedField, TPoint(6, 3));
+    }
+
+    void typedCharacters_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("lower case") << QStringLiteral("a") << QStringLiteral("A");
+        QTest::newRow("blank") << QStringLiteral(" ") << QStringLiteral("-");
+        QTest::newRow("z") << QStringLiteral("z") << QStringLiteral("Z");
+        QTest::newRow("umlaut") << QStringLiteral("ä") << QStringLiteral(" ");
+        QTest::newRow("brace") << QStringLiteral("{") << QStringLiteral(" ");
+        QTest::newRow("euro") << QStringLiteral("€") << QStringLiteral(" ");
+        // U+0141 would become byte 0x41 ("A") if Unicode were cut to a byte.
+        QTest::newRow("outside the code page") << QStringLiteral("Ł") << QStringLiteral(" ");
+        QTest::newRow("backspace") << QStringLiteral("\b") << QStringLiteral(" ");
+    }
+
+    void typedCharacters()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        click({2, 2});
+        Modified = false;
+        type(typed);
+        QCOMPARE(letter(2, 2), stored.toStdString());
+        QCOMPARE(Modified, stored != QLatin1String(" "));
+    }
+
+    void typingNeedsBoardFocusAndClearsBlock()
+    {
+        const TBoardField block{"-", false, false, false, false, 0, true};
+        PlaceField({4, 4}, block);
+        click({4, 4});
+        QVERIFY(checkBox(QStringLiteral("Block"))->isChecked());
+        checkBox(QStringLiteral("Links"))->setFocus();
+        type(QStringLiteral("a"));
         key(Qt::Key_Right);
-        type(QString(c));
+        QCOMPARE(GetField({4, 4}), block);
+        QCOMPARE(SelectedField, TPoint(4, 4));
+
+        m_form->sidePanel()->focusKeySink();
+        type(QStringLiteral("x"));
+        QCOMPARE(GetField({4, 4}), TBoardField{"X"});
+        QVERIFY(!checkBox(QStringLiteral("Block"))->isChecked());
     }
-    QCOMPARE(ReadWord(MakeClueNumber(3, 3, "", true)), "HAUS");
-    QCOMPARE(SelectedField, TPoint(6, 3));
-    QVERIFY(m_form->lettersShown());
-    QCOMPARE(m_form->sidePanel()->keySink()->text(), KeySink::Text);
 
-    // Down and back up: the provisional field on the way is gone again.
-    key(Qt::Key_Down);
-    QCOMPARE(letter(6, 4), " ");
-    key(Qt::Key_Up);
-    QCOMPARE(letter(6, 4), "");
-    QCOMPARE(SelectedField, TPoint(6, 3));
-}
+    void deleteAndRightClick()
+    {
+        PlaceField({2, 2}, {"A", false, false, true, false, 4});
+        SetLetter({5, 5}, "B");
+        QVERIFY(AddNumber({5, 5}, true));
 
-void TestBoardEditingUi::typedCharacters_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("lower case") << QStringLiteral("a") << QStringLiteral("A");
-    QTest::newRow("blank") << QStringLiteral(" ") << QStringLiteral("-");
-    QTest::newRow("z") << QStringLiteral("z") << QStringLiteral("Z");
-    QTest::newRow("umlaut") << QStringLiteral("ä") << QStringLiteral(" ");
-    QTest::newRow("brace") << QStringLiteral("{") << QStringLiteral(" ");
-    QTest::newRow("euro") << QStringLiteral("€") << QStringLiteral(" ");
-    // U+0141 would become byte 0x41 ("A") if Unicode were cut to a byte.
-    QTest::newRow("outside the code page") << QStringLiteral("Ł") << QStringLiteral(" ");
-    QTest::newRow("backspace") << QStringLiteral("\b") << QStringLiteral(" ");
-}
+        click({2, 2});
+        Modified = false;
+        key(Qt::Key_Delete);
+        QCOMPARE(GetField({2, 2}), TBoardField{" "});
+        QCOMPARE(SelectedField, TPoint(2, 2));
+        QVERIFY(Modified);
+        QCOMPARE(m_form->sidePanel()->keySink()->text(), KeySink::Text);
+        // Right-clicking another field removes it and the selected provisional field.
+        click({5, 4});
+        PlaceField({6, 2}, {"Q", true});
+        click({6, 2}, Qt::RightButton);
+        QCOMPARE(GetField({6, 2}), EmptyField());
+        QCOMPARE(letter(5, 4), "");
+        QVERIFY(IsNoField(SelectedField));
+        QVERIFY(m_prompt->shown.isEmpty());
 
-void TestBoardEditingUi::typedCharacters()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, stored);
-    click({2, 2});
-    Modified = false;
-    type(typed);
-    QCOMPARE(letter(2, 2), stored.toStdString());
-    QCOMPARE(Modified, stored != QLatin1String(" "));
-}
+        // A field with a clue number is kept, and so is the selection.
+        click({5, 5});
+        key(Qt::Key_Delete);
+        click({5, 5}, Qt::RightButton);
+        QCOMPARE(m_prompt->shown.size(), 2);
+        QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Fehler"));
+        QCOMPARE(m_prompt->lastText(),
+                 QStringLiteral("Feld kann nicht entfernt werden, solange ihm eine Nummer "
+                                "zugewiesen ist."));
+        QCOMPARE(letter(5, 5), "B");
+        QCOMPARE(SelectedField, TPoint(5, 5));
+    }
 
-void TestBoardEditingUi::typingNeedsBoardFocusAndClearsBlock()
-{
-    SetLetter({4, 4}, "-");
-    FieldAt({4, 4}).Block = true;
-    click({4, 4});
-    QVERIFY(checkBox(QStringLiteral("Block"))->isChecked());
-    checkBox(QStringLiteral("Links"))->setFocus();
-    type(QStringLiteral("a"));
-    key(Qt::Key_Right);
-    QCOMPARE(GetField({4, 4}), (TBoardField{"-", false, false, false, false, 0, true}));
-    QCOMPARE(SelectedField, TPoint(4, 4));
+    void clicksBeyondAreaMiddleAndDouble()
+    {
+        SetLetter({1, 1}, "A");
+        SetLetter({50, 40}, "Z");
+        m_form->CheckScrolling();
+        m_form->horizontalBar()->setValue(m_form->horizontalBar()->maximum());
+        m_form->verticalBar()->setValue(m_form->verticalBar()->maximum());
+        click({49, 39});
+        QCheckBox *left = checkBox(QStringLiteral("Links"));
+        left->setFocus();
+        Modified = false;
+        for (const TPoint p : {TPoint{51, 39}, TPoint{49, 41}}) {
+            QVERIFY(m_form->viewport()->rect().contains(viewportPoint(p)));
+            click(p);
+            QCOMPARE(SelectedField, TPoint(49, 39));
+            QCOMPARE(QApplication::focusWidget(), left);
+            QVERIFY(!Modified);
+        }
+        // The middle button only takes the focus back to the board.
+        click({45, 35}, Qt::MiddleButton);
+        QCOMPARE(QApplication::focusWidget(), m_form->sidePanel()->keySink());
+        QCOMPARE(letter(45, 35), "");
 
-    m_form->sidePanel()->focusKeySink();
-    type(QStringLiteral("x"));
-    QCOMPARE(GetField({4, 4}), TBoardField{"X"});
-    QVERIFY(!checkBox(QStringLiteral("Block"))->isChecked());
-}
+        // A double-click comes after its first press; it makes an existing empty field.
+        click({44, 36});
+        QTest::mouseDClick(m_form->viewport(), Qt::LeftButton, {}, viewportPoint({44, 36}));
+        QCOMPARE(m_form->lastMouseDown(), viewportPoint({44, 36}) + m_form->viewport()->offset());
+        key(Qt::Key_Left);
+        QCOMPARE(letter(44, 36), "-");
+    }
 
-void TestBoardEditingUi::deleteAndRightClick()
-{
-    SetLetter({2, 2}, "A");
-    FieldAt({2, 2}).BorderTop = true;
-    FieldAt({2, 2}).SolutionNumber = 4;
-    SetLetter({5, 5}, "B");
-    QVERIFY(AddNumber({5, 5}, true));
+    void arrowLimits()
+    {
+        SelectField({50, 40});
+        key(Qt::Key_Right);
+        key(Qt::Key_Down);
+        QCOMPARE(SelectedField, TPoint(50, 40));
+        SelectField({1, 1});
+        key(Qt::Key_Left);
+        key(Qt::Key_Up);
+        QCOMPARE(SelectedField, TPoint(1, 1));
+        key(Qt::Key_Right);
+        QCOMPARE(SelectedField, TPoint(2, 1));
+    }
 
-    click({2, 2});
-    Modified = false;
-    key(Qt::Key_Delete);
-    QCOMPARE(GetField({2, 2}), TBoardField{" "});
-    QCOMPARE(SelectedField, TPoint(2, 2));
-    QVERIFY(Modified);
-    QCOMPARE(m_form->sidePanel()->keySink()->text(), KeySink::Text);
-    // Right-clicking another field removes it and the selected provisional field.
-    click({5, 4});
-    SetLetter({6, 2}, "Q");
-    FieldAt({6, 2}).BorderLeft = true;
-    click({6, 2}, Qt::RightButton);
-    QCOMPARE(GetField({6, 2}), EmptyField());
-    QCOMPARE(letter(5, 4), "");
-    QVERIFY(IsNoField(SelectedField));
-    QVERIFY(m_prompt->shown.isEmpty());
+    void focusLeaveRule()
+    {
+        KeySink *sink = m_form->sidePanel()->keySink();
+        click({5, 5});
+        // Check boxes and text fields act on the selected field: it stays.
+        checkBox(QStringLiteral("Links"))->setFocus();
+        sink->setFocus();
+        child(QStringLiteral("solutionNumber"))->setFocus();
+        sink->setFocus();
+        QCOMPARE(letter(5, 5), " ");
+        QCOMPARE(SelectedField, TPoint(5, 5));
+        // A spin field does not: the provisional field goes with the selection.
+        m_form->findChild<QSpinBox *>()->setFocus();
+        QCOMPARE(letter(5, 5), "");
+        QVERIFY(IsNoField(SelectedField));
 
-    // A field with a clue number is kept, and so is the selection.
-    click({5, 5});
-    key(Qt::Key_Delete);
-    click({5, 5}, Qt::RightButton);
-    QCOMPARE(m_prompt->shown.size(), 2);
-    QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Fehler"));
-    QCOMPARE(m_prompt->lastText(), fieldHasNumber);
-    QCOMPARE(letter(5, 5), "B");
-    QCOMPARE(SelectedField, TPoint(5, 5));
-}
+        // A field with a letter stays selected.
+        SetLetter({6, 6}, "K");
+        click({6, 6});
+        child(QStringLiteral("shift1"))->setFocus();
+        QCOMPARE(SelectedField, TPoint(6, 6));
+    }
 
-void TestBoardEditingUi::clicksBeyondAreaMiddleAndDouble()
-{
-    SetLetter({1, 1}, "A");
-    SetLetter({50, 40}, "Z");
-    m_form->CheckScrolling();
-    m_form->horizontalBar()->setValue(m_form->horizontalBar()->maximum());
-    m_form->verticalBar()->setValue(m_form->verticalBar()->maximum());
-    click({49, 39});
-    QCheckBox *left = checkBox(QStringLiteral("Links"));
-    left->setFocus();
-    Modified = false;
-    for (const TPoint p : {TPoint{51, 39}, TPoint{49, 41}}) {
-        QVERIFY(m_form->viewport()->rect().contains(viewportPoint(p)));
-        click(p);
-        QCOMPARE(SelectedField, TPoint(49, 39));
-        QCOMPARE(QApplication::focusWidget(), left);
+    void panelBordersBlockAndNumber()
+    {
+        QCheckBox *left = checkBox(QStringLiteral("Links"));
+        auto *number = child<QLineEdit>(QStringLiteral("solutionNumber"));
+
+        click({2, 2});
+        left->setChecked(true);
+        QCOMPARE(GetField({2, 2}), (TBoardField{"-", true}));
+        // Unticking on a provisional field does nothing.
+        click({4, 2});
+        left->setChecked(true);
+        click({5, 2});
+        left->setChecked(false);
+        QCOMPARE(letter(5, 2), " ");
+
+        // A block holds no letter; "Feld zu Block" inverts the box.
+        SetLetter({5, 2}, "A");
+        click({5, 2});
+        checkBox(QStringLiteral("Block"))->setChecked(true);
+        QCOMPARE(GetField({5, 2}), (TBoardField{"-", false, false, false, false, 0, true}));
+        key(Qt::Key_B, Qt::ControlModifier);
+        QVERIFY(!GetField({5, 2}).Block);
+
+        // "0" keeps a provisional field provisional; 2 makes it a field with number 2.
+        click({6, 2});
+        number->setText(QStringLiteral("x"));
+        number->setText(QStringLiteral("0"));
+        QCOMPARE(letter(6, 2), " ");
+        number->setText(QStringLiteral("2"));
+        QCOMPARE(GetField({6, 2}), (TBoardField{"-", false, false, false, false, 2}));
+        // Not a whole number: 0 on an existing field.
+        number->setText(QStringLiteral("2a"));
+        QCOMPARE(GetField({6, 2}).SolutionNumber, 0);
+    }
+
+    void panelRefreshLeavesDocumentUnmodified()
+    {
+        const TBoardField framed{"A", true, true, true, true, 3, false};
+        PlaceField({2, 2}, framed);
+        SetLetter({3, 2}, "B");
+        click({2, 2});
+        Modified = false;
+        click({3, 2});
+        QVERIFY(!checkBox(QStringLiteral("Oben"))->isChecked());
+        QCOMPARE(child<QLineEdit>(QStringLiteral("solutionNumber"))->text(), "0");
+        click({2, 2});
+        QVERIFY(checkBox(QStringLiteral("Rechts"))->isChecked());
+        QCOMPARE(GetField({2, 2}), framed);
         QVERIFY(!Modified);
     }
-    // The middle button only takes the focus back to the board.
-    click({45, 35}, Qt::MiddleButton);
-    QCOMPARE(QApplication::focusWidget(), m_form->sidePanel()->keySink());
-    QCOMPARE(letter(45, 35), "");
 
-    // A double-click comes after its first press; it makes an existing empty field.
-    click({44, 36});
-    QTest::mouseDClick(m_form->viewport(), Qt::LeftButton, {}, viewportPoint({44, 36}));
-    QCOMPARE(m_form->lastMouseDown(), viewportPoint({44, 36}) + m_form->viewport()->offset());
-    key(Qt::Key_Left);
-    QCOMPARE(letter(44, 36), "-");
-}
+    void solutionFrame()
+    {
+        auto *start = child<QLabel>(QStringLiteral("startField"));
+        auto *end = child<QLabel>(QStringLiteral("endField"));
+        const auto assign = [this](TPoint p, QLabel *box) {
+            click(p);
+            QTest::mouseDClick(box, Qt::LeftButton);
+        };
+        for (int col = 2; col <= 5; ++col)
+            SetLetter({col, 3}, std::string(1, char('A' + col)));
+        SetLetter({5, 4}, "X");
 
-void TestBoardEditingUi::arrowLimits()
-{
-    SelectField({50, 40});
-    key(Qt::Key_Right);
-    key(Qt::Key_Down);
-    QCOMPARE(SelectedField, TPoint(50, 40));
-    SelectField({1, 1});
-    key(Qt::Key_Left);
-    key(Qt::Key_Up);
-    QCOMPARE(SelectedField, TPoint(1, 1));
-    key(Qt::Key_Right);
-    QCOMPARE(SelectedField, TPoint(2, 1));
-}
+        // A provisional field cannot be an end.
+        assign({8, 8}, start);
+        QVERIFY(IsNoField(Puzzle.StartField));
+        // Ends in neither the same row nor column: the end just set wins.
+        assign({2, 3}, start);
+        QCOMPARE(start->text(), "C");
+        assign({5, 4}, end);
+        QCOMPARE(Puzzle.EndField, TPoint(5, 4));
+        QVERIFY(IsNoField(Puzzle.StartField));
+        QCOMPARE(start->text(), QString());
 
-void TestBoardEditingUi::focusLeaveRule()
-{
-    KeySink *sink = m_form->sidePanel()->keySink();
-    click({5, 5});
-    // Check boxes and text fields act on the selected field: it stays.
-    checkBox(QStringLiteral("Links"))->setFocus();
-    sink->setFocus();
-    child(QStringLiteral("solutionNumber"))->setFocus();
-    sink->setFocus();
-    QCOMPARE(letter(5, 5), " ");
-    QCOMPARE(SelectedField, TPoint(5, 5));
-    // A spin field does not: the provisional field goes with the selection.
-    m_form->findChild<QSpinBox *>()->setFocus();
-    QCOMPARE(letter(5, 5), "");
-    QVERIFY(IsNoField(SelectedField));
+        assign({2, 3}, start);
+        assign({5, 3}, end);
+        QCOMPARE(Puzzle.StartField, TPoint(2, 3));
+        QCOMPARE(end->text(), "F");
+        // Removing an end field clears the frame at the next refresh.
+        click({2, 3}, Qt::RightButton);
+        click({4, 3});
+        QVERIFY(IsNoField(Puzzle.StartField) && IsNoField(Puzzle.EndField));
+        QCOMPARE(end->text(), QString());
 
-    // A field with a letter stays selected.
-    SetLetter({6, 6}, "K");
-    click({6, 6});
-    child(QStringLiteral("shift1"))->setFocus();
-    QCOMPARE(SelectedField, TPoint(6, 6));
-}
-
-void TestBoardEditingUi::panelBordersBlockAndNumber()
-{
-    QCheckBox *left = checkBox(QStringLiteral("Links"));
-    auto *number = child<QLineEdit>(QStringLiteral("solutionNumber"));
-
-    click({2, 2});
-    left->setChecked(true);
-    QCOMPARE(GetField({2, 2}), (TBoardField{"-", true}));
-    // Unticking on a provisional field does nothing.
-    click({4, 2});
-    left->setChecked(true);
-    click({5, 2});
-    left->setChecked(false);
-    QCOMPARE(letter(5, 2), " ");
-
-    // A block holds no letter; "Feld zu Block" inverts the box.
-    SetLetter({5, 2}, "A");
-    click({5, 2});
-    checkBox(QStringLiteral("Block"))->setChecked(true);
-    QCOMPARE(GetField({5, 2}), (TBoardField{"-", false, false, false, false, 0, true}));
-    key(Qt::Key_B, Qt::ControlModifier);
-    QVERIFY(!GetField({5, 2}).Block);
-
-    // "0" keeps a provisional field provisional; 2 makes it a field with number 2.
-    click({6, 2});
-    number->setText(QStringLiteral("x"));
-    number->setText(QStringLiteral("0"));
-    QCOMPARE(letter(6, 2), " ");
-    number->setText(QStringLiteral("2"));
-    QCOMPARE(GetField({6, 2}), (TBoardField{"-", false, false, false, false, 2}));
-    // Not a whole number: 0 on an existing field.
-    number->setText(QStringLiteral("2a"));
-    QCOMPARE(GetField({6, 2}).SolutionNumber, 0);
-}
-
-void TestBoardEditingUi::panelRefreshLeavesDocumentUnmodified()
-{
-    const TBoardField framed{"A", true, true, true, true, 3, false};
-    SetLetter({2, 2}, "A");
-    FieldAt({2, 2}) = framed;
-    SetLetter({3, 2}, "B");
-    click({2, 2});
-    Modified = false;
-    click({3, 2});
-    QVERIFY(!checkBox(QStringLiteral("Oben"))->isChecked());
-    QCOMPARE(child<QLineEdit>(QStringLiteral("solutionNumber"))->text(), "0");
-    click({2, 2});
-    QVERIFY(checkBox(QStringLiteral("Rechts"))->isChecked());
-    QCOMPARE(GetField({2, 2}), framed);
-    QVERIFY(!Modified);
-}
-
-void TestBoardEditingUi::solutionFrame()
-{
-    auto *start = child<QLabel>(QStringLiteral("startField"));
-    auto *end = child<QLabel>(QStringLiteral("endField"));
-    const auto assign = [this](TPoint p, QLabel *box) {
-        click(p);
-        QTest::mouseDClick(box, Qt::LeftButton);
-    };
-    for (int col = 2; col <= 5; ++col)
-        SetLetter({col, 3}, std::string(1, char('A' + col)));
-    SetLetter({5, 4}, "X");
-
-    // A provisional field cannot be an end.
-    assign({8, 8}, start);
-    QVERIFY(IsNoField(Puzzle.StartField));
-    // Ends in neither the same row nor column: the end just set wins.
-    assign({2, 3}, start);
-    QCOMPARE(start->text(), "C");
-    assign({5, 4}, end);
-    QCOMPARE(Puzzle.EndField, TPoint(5, 4));
-    QVERIFY(IsNoField(Puzzle.StartField));
-    QCOMPARE(start->text(), QString());
-
-    assign({2, 3}, start);
-    assign({5, 3}, end);
-    QCOMPARE(Puzzle.StartField, TPoint(2, 3));
-    QCOMPARE(end->text(), "F");
-    // Removing an end field clears the frame at the next refresh.
-    click({2, 3}, Qt::RightButton);
-    click({4, 3});
-    QVERIFY(IsNoField(Puzzle.StartField) && IsNoField(Puzzle.EndField));
-    QCOMPARE(end->text(), QString());
-
-    assign({3, 3}, start);
-    Modified = false;
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("clearFrame")), Qt::LeftButton);
-    QVERIFY(IsNoField(Puzzle.StartField));
-    QCOMPARE(start->text(), QString());
-    QVERIFY(Modified);
-}
-
-void TestBoardEditingUi::shiftButtonsAndDrops()
-{
-    SetLetter({2, 2}, "A");
-    SetLetter({9, 9}, "Z");
-    FieldAt({9, 9}).SolutionNumber = 7;
-    click({2, 2});
-    for (const int direction : {2, 4, 1, 3, 3})
-        QTest::mouseClick(child<QPushButton>(QStringLiteral("shift%1").arg(direction)),
-                          Qt::LeftButton);
-    QCOMPARE(letter(2, 1), "A");
-    QCOMPARE(SelectedField, TPoint(2, 1));
-
-    auto *number = child<QLineEdit>(QStringLiteral("solutionNumber"));
-    Modified = false;
-    QMimeData foreign;
-    foreign.setText(QStringLiteral("5"));
-    QVERIFY(!dropOn(number, &foreign));
-    QCOMPARE(number->text(), "0");
-    std::unique_ptr<QMimeData> field(FieldDrag::createMimeData());
-    QVERIFY(dropOn(number, field.get()));
-    QCOMPARE(GetField({2, 1}).SolutionNumber, 8);
-    QVERIFY(Modified);
-    // A field that has a number keeps it.
-    QVERIFY(dropOn(child(QStringLiteral("solutionWord")), field.get()));
-    QCOMPARE(GetField({2, 1}).SolutionNumber, 8);
-    QVERIFY(dropOn(child(QStringLiteral("endField")), field.get()));
-    QCOMPARE(Puzzle.EndField, TPoint(2, 1));
-}
-
-void TestBoardEditingUi::insertWordThroughMenuAndShortcut()
-{
-    click({2, 2});
-    m_prompt->texts << QStringLiteral("haus");
-    for (QAction *action : m_form->findChildren<QAction *>()) {
-        if (action->text() == QStringLiteral("Horizontal einfügen"))
-            action->trigger();
+        assign({3, 3}, start);
+        Modified = false;
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("clearFrame")), Qt::LeftButton);
+        QVERIFY(IsNoField(Puzzle.StartField));
+        QCOMPARE(start->text(), QString());
+        QVERIFY(Modified);
     }
-    QCOMPARE(m_prompt->inputCaptions.last(), QStringLiteral("Wort horizontal einfügen"));
-    QCOMPARE(ReadWord(MakeClueNumber(2, 2, "", true)), "HAUS");
 
-    // Ctrl+V reaches the command while the key sink has the focus, and the provisional field
-    // stays selected while the input box is open.
-    key(Qt::Key_Down);
-    m_prompt->texts << QStringLiteral("ei");
-    key(Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(m_prompt->inputCaptions.last(), QStringLiteral("Wort vertikal einfügen"));
-    QCOMPARE(ReadWord(MakeClueNumber(2, 3, "", false)), "EI");
-    QCOMPARE(m_form->sidePanel()->keySink()->text(), KeySink::Text);
-}
+    void shiftButtonsAndDrops()
+    {
+        SetLetter({2, 2}, "A");
+        SetLetter({9, 9}, "Z");
+        FieldAt({9, 9}).SolutionNumber = 7;
+        click({2, 2});
+        for (const int direction : {2, 4, 1, 3, 3})
+            QTest::mouseClick(child<QPushButton>(QStringLiteral("shift%1").arg(direction)),
+                              Qt::LeftButton);
+        QCOMPARE(letter(2, 1), "A");
+        QCOMPARE(SelectedField, TPoint(2, 1));
 
-void TestBoardEditingUi::programSettingsKeepLoadedValues()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("gross.gsd"));
-    SetLetter({1, 3}, "A");
-    QVERIFY(AddNumber({1, 3}, true));
-    Puzzle.FieldSize = 60;
-    Puzzle.BorderWidth = 7;
-    QVERIFY(SavePuzzle(path));
+        auto *number = child<QLineEdit>(QStringLiteral("solutionNumber"));
+        Modified = false;
+        QMimeData foreign;
+        foreign.setText(QStringLiteral("5"));
+        QVERIFY(!dropOn(number, &foreign));
+        QCOMPARE(number->text(), "0");
+        std::unique_ptr<QMimeData> field(FieldDrag::createMimeData());
+        QVERIFY(dropOn(number, field.get()));
+        QCOMPARE(GetField({2, 1}).SolutionNumber, 8);
+        QVERIFY(Modified);
+        // A field that has a number keeps it.
+        QVERIFY(dropOn(child(QStringLiteral("solutionWord")), field.get()));
+        QCOMPARE(GetField({2, 1}).SolutionNumber, 8);
+        QVERIFY(dropOn(child(QStringLiteral("endField")), field.get()));
+        QCOMPARE(Puzzle.EndField, TPoint(2, 1));
+    }
 
-    m_form->setNumbersInsideChecked(true);
-    QVERIFY(LoadPuzzle(path));
-    QCOMPARE(Puzzle.FieldSize, 60);
-    QCOMPARE(Puzzle.BorderWidth, 7);
-    QVERIFY(!Puzzle.NumbersInside);
-    QVERIFY(!m_form->numbersInsideChecked());
-    QCOMPARE(m_form->findChildren<QSpinBox *>().at(0)->value(), 50);
-    QCOMPARE(m_form->findChildren<QSpinBox *>().at(1)->value(), 4);
-    QVERIFY(!Modified);
-    QVERIFY(m_prompt->shown.isEmpty());
+    void insertWordThroughMenuAndShortcut()
+    {
+        click({2, 2});
+        m_prompt->texts << QStringLiteral("haus");
+        for (QAction *action : m_form->findChildren<QAction *>()) {
+            if (action->text() == QStringLiteral("Horizontal einfügen"))
+                action->trigger();
+        }
+        QCOMPARE(m_prompt->inputCaptions.last(), QStringLiteral("Wort horizontal einfügen"));
+        QCOMPARE(ReadWord(MakeClueNumber(2, 2, "", true)), "HAUS");
 
-    // The user cannot switch the numbers outside while one stands in column 1.
-    QCheckBox *inside = checkBox(QStringLiteral("Nummern in Kästchen"));
-    inside->setChecked(true);
-    inside->setChecked(false);
-    QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Hinweis"));
-    QVERIFY(inside->isChecked());
-    QVERIFY(Puzzle.NumbersInside);
-}
+        // Ctrl+V reaches the command while the key sink has the focus, and the provisional field
+        // stays selected while the input box is open.
+        key(Qt::Key_Down);
+        m_prompt->texts << QStringLiteral("ei");
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m_prompt->inputCaptions.last(), QStringLiteral("Wort vertikal einfügen"));
+        QCOMPARE(ReadWord(MakeClueNumber(2, 3, "", false)), "EI");
+        QCOMPARE(m_form->sidePanel()->keySink()->text(), KeySink::Text);
+    }
+
+    void programSettingsKeepLoadedValues()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("gross.gsd"));
+        SetLetter({1, 3}, "A");
+        QVERIFY(AddNumber({1, 3}, true));
+        Puzzle.FieldSize = 60;
+        Puzzle.BorderWidth = 7;
+        QVERIFY(SavePuzzle(path));
+
+        m_form->setNumbersInsideChecked(true);
+        QVERIFY(LoadPuzzle(path));
+        QCOMPARE(Puzzle.FieldSize, 60);
+        QCOMPARE(Puzzle.BorderWidth, 7);
+        QVERIFY(!Puzzle.NumbersInside);
+        QVERIFY(!m_form->numbersInsideChecked());
+        QCOMPARE(m_form->findChildren<QSpinBox *>().at(0)->value(), 50);
+        QCOMPARE(m_form->findChildren<QSpinBox *>().at(1)->value(), 4);
+        QVERIFY(!Modified);
+        QVERIFY(m_prompt->shown.isEmpty());
+
+        // The user cannot switch the numbers outside while one stands in column 1.
+        QCheckBox *inside = checkBox(QStringLiteral("Nummern in Kästchen"));
+        inside->setChecked(true);
+        inside->setChecked(false);
+        QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Hinweis"));
+        QVERIFY(inside->isChecked());
+        QVERIFY(Puzzle.NumbersInside);
+    }
+};
 
 QTEST_MAIN(TestBoardEditingUi)
 #include "tst_boardediting_ui.moc"
