@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/boardview.h"
+#include "core/puzzle.h"
 
 namespace gs {
 
@@ -9,13 +10,14 @@ namespace gs {
 class FakeBoardView : public BoardView
 {
 public:
-    FakeBoardView();
-    ~FakeBoardView() override;
+    FakeBoardView() { SetBoardView(this); }
+    ~FakeBoardView() override { SetBoardView(nullptr); }
 
     bool lettersShown() const override { return letters; }
     void setLettersShown(bool on) override { letters = on; }
     bool numbersInsideChecked() const override { return numbersInside; }
-    void setNumbersInsideChecked(bool on) override;
+    // As the check box's change handler does.
+    void setNumbersInsideChecked(bool on) override { numbersInside = Puzzle.NumbersInside = on; }
     bool rasterShown() const override { return raster; }
     QSize visibleBoardSize() const override { return visibleSize; }
     QPoint scrollPosition() const override { return scroll; }

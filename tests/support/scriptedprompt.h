@@ -22,18 +22,39 @@ public:
         Buttons buttons;
     };
 
-    ScriptedPrompt();
-    ~ScriptedPrompt() override;
+    ScriptedPrompt() { SetPrompt(this); }
+    ~ScriptedPrompt() override { SetPrompt(nullptr); }
 
-    Answer
-    message(const QString &caption, const QString &text, Icon icon, Buttons buttons) override;
+    Answer message(const QString &caption, const QString &text, Icon icon, Buttons buttons) override
+    {
+        shown.append({caption, text, icon, buttons});
+        if (buttons == Buttons::Ok)
+            return Answer::Ok;
+        if (answers.isEmpty()) {
+            ++unexpectedQuestions;
+            return Answer::Cancel;
+        }
+        return answers.dequeue();
+    }
     std::optional<QString>
-    input(const QString &caption, const QString &label, const QString &defaultText) override;
-    std::optional<QString> openFileName(const QString &filter,
-                                        const QString &defaultSuffix) override;
-    std::optional<QString> saveFileName(const QString &filter,
-                                        const QString &defaultSuffix,
-                                        const QString &currentName) override;
+    input(const QString &caption, const QString &, const QString &defaultText) override
+    {
+        inputCaptions.append(caption);
+        inputDefaults.append(defaultText);
+        return nextText();
+    }
+    std::optional<QString> openFileName(const QString &, const QString &) override
+    {
+        ++fileDialogs;
+        return nextText();
+    }
+    std::optional<QString>
+    saveFileName(const QString &, const QString &, const QString &currentName) override
+    {
+        ++fileDialogs;
+        inputDefaults.append(currentName);
+        return nextText();
+    }
 
     // Answers to questions (Yes/No/Cancel boxes), in order.
     QQueue<Answer> answers;
@@ -49,6 +70,9 @@ public:
 
     QString lastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
     QString lastCaption() const { return shown.isEmpty() ? QString() : shown.last().caption; }
+
+private:
+    std::optional<QString> nextText() { return texts.isEmpty() ? std::nullopt : texts.dequeue(); }
 };
 
 } // namespace gs
