@@ -105,8 +105,6 @@ private slots:
 
     void firstShowingRunsNew()
     {
-        QCOMPARE(m_form->windowTitle(), QStringLiteral("Gitterstern"));
-        QCOMPARE(QApplication::applicationName(), QStringLiteral("Gitterstern"));
         SetLetter({3, 3}, "Q");
         showForm();
         QCOMPARE(GetLetter({3, 3}), std::string());
@@ -116,54 +114,47 @@ private slots:
         QCOMPARE(m_form->size(), QSize(806, 643));
     }
 
-    void newAsksBeforeDiscarding()
+    void saveQuestion_data()
     {
-        showForm();
-        m_form->setCurrentFileName(QStringLiteral("/tmp/alt.gsd"));
-        SetLetter({2, 2}, "A");
-        Modified = true;
-
-        m_prompt->answers << Prompt::Answer::Cancel;
-        entry(*m_form, QStringLiteral("Neu"))->trigger();
-        QCOMPARE(GetLetter({2, 2}), std::string("A"));
-        QVERIFY(Modified);
-        QCOMPARE(m_form->currentFileName(), QStringLiteral("/tmp/alt.gsd"));
-
-        m_prompt->answers << Prompt::Answer::No;
-        entry(*m_form, QStringLiteral("Neu"))->trigger();
-        QCOMPARE(GetLetter({2, 2}), std::string());
-        QVERIFY(!Modified);
-        QVERIFY(m_form->currentFileName().isEmpty());
-        QCOMPARE(m_prompt->shown.size(), 2);
-        QCOMPARE(m_prompt->unexpectedQuestions, 0);
-    }
-
-    void closeQuery_data()
-    {
+        QTest::addColumn<QString>("command"); // a menu entry, or empty for closing the window
         QTest::addColumn<bool>("modified");
-        QTest::addColumn<QList<Prompt::Answer>>("answers");
-        QTest::addColumn<bool>("closes");
+        QTest::addColumn<Prompt::Answer>("answer");
+        QTest::addColumn<bool>("proceeds");
         QTest::addColumn<int>("fileDialogs");
 
-        QTest::newRow("unmodified") << false << QList<Prompt::Answer>{} << true << 0;
+        QTest::newRow("close unmodified") << "" << false << Prompt::Answer::Ok << true << 0;
         // Yes, but the save dialog is cancelled: the changes must not be thrown away.
-        QTest::newRow("yes, save cancelled") << true << QList{Prompt::Answer::Yes} << false << 1;
-        QTest::newRow("no") << true << QList{Prompt::Answer::No} << true << 0;
-        QTest::newRow("cancel") << true << QList{Prompt::Answer::Cancel} << false << 0;
+        QTest::newRow("close, yes, save cancelled")
+                << "" << true << Prompt::Answer::Yes << false << 1;
+        QTest::newRow("close, no") << "" << true << Prompt::Answer::No << true << 0;
+        QTest::newRow("close, cancel") << "" << true << Prompt::Answer::Cancel << false << 0;
+        QTest::newRow("new, yes, save cancelled")
+                << "Neu" << true << Prompt::Answer::Yes << false << 1;
+        QTest::newRow("new, no") << "Neu" << true << Prompt::Answer::No << true << 0;
+        QTest::newRow("new, cancel") << "Neu" << true << Prompt::Answer::Cancel << false << 0;
     }
 
-    void closeQuery()
+    void saveQuestion()
     {
+        QFETCH(QString, command);
         QFETCH(bool, modified);
-        QFETCH(QList<Prompt::Answer>, answers);
-        QFETCH(bool, closes);
+        QFETCH(Prompt::Answer, answer);
+        QFETCH(bool, proceeds);
         QFETCH(int, fileDialogs);
 
         showForm();
+        SetLetter({2, 2}, "A");
         Modified = modified;
-        m_prompt->answers << answers;
-        QCOMPARE(m_form->close(), closes);
-        QCOMPARE(m_form->isVisible(), !closes);
+        if (modified)
+            m_prompt->answers << answer;
+        if (command.isEmpty()) {
+            QCOMPARE(m_form->close(), proceeds);
+            QCOMPARE(m_form->isVisible(), !proceeds);
+        } else {
+            entry(*m_form, command)->trigger();
+            QCOMPARE(GetLetter({2, 2}), proceeds ? "" : "A");
+            QCOMPARE(Modified, !proceeds);
+        }
         QCOMPARE(m_prompt->fileDialogs, fileDialogs);
         QCOMPARE(m_prompt->unexpectedQuestions, 0);
         QCOMPARE(m_prompt->shown.size(), modified ? 1 : 0);
@@ -218,11 +209,9 @@ private slots:
         QTest::addColumn<QString>("name"); // in a fresh folder; empty: the folder itself
         QTest::addColumn<QString>("message");
         QTest::newRow("missing") << "fehlt.gsd"
-                                 << "Die Datei %1 wurde nicht gefunden!";
+                                 << " wurde nicht gefunden!";
         QTest::newRow("directory") << ""
-                                   << "Die Datei %1 ist ein Ordner und kann nicht geöffnet werden!";
-        QTest::newRow("not a puzzle") << "text.gsd"
-                                      << "text.gsd kann nicht gelesen werden!";
+                                   << " ist ein Ordner und kann nicht geöffnet werden!";
     }
 
     void startupFileThatCannotBeOpened()
@@ -231,17 +220,11 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = name.isEmpty() ? dir.path() : dir.filePath(name);
-        if (name == QLatin1String("text.gsd")) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("Dies ist kein Felderquiz.\n");
-        }
-
         showForm(path);
         QTRY_COMPARE(m_prompt->shown.size(), 1);
         QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Fehler"));
         QCOMPARE(m_prompt->shown.first().icon, Prompt::Icon::Warning);
-        QCOMPARE(m_prompt->lastText(), message.replace(QStringLiteral("%1"), path));
+        QCOMPARE(m_prompt->lastText(), QStringLiteral("Die Datei ") + path + message);
         QVERIFY(!Modified);
         QVERIFY(IsBoardEmpty());
         QCOMPARE(m_form->windowTitle(), caption);
