@@ -8,18 +8,21 @@ class TestConversion : public QObject
 {
     Q_OBJECT
 
-private:
     QTemporaryDir m_dir;
 
-    // Runs the program without a display; returns its exit code and keeps stderr.
-    int run(const QStringList &arguments, QString *errors = nullptr)
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // Runs the program with --convert and the arguments, without a display; returns its exit
+    // code and keeps stderr.
+    int convert(const QStringList &arguments, QString *errors = nullptr)
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
         environment.remove(QStringLiteral("DISPLAY"));
         process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(GS_PROGRAM), arguments);
+        process.start(QStringLiteral(GS_PROGRAM),
+                      QStringList{QStringLiteral("--convert")} + arguments);
         if (!process.waitForFinished(30000))
             return -1;
         if (errors)
@@ -30,9 +33,9 @@ private:
 private slots:
     void convertsTheExample()
     {
-        const QString out = m_dir.filePath(QStringLiteral("kopie.gsd"));
+        const QString out = path(QStringLiteral("kopie.gsd"));
         QString errors;
-        QCOMPARE(run({QStringLiteral("--convert"), out, QStringLiteral(GS_EXAMPLE)}, &errors), 0);
+        QCOMPARE(convert({out, QStringLiteral(GS_EXAMPLE)}, &errors), 0);
         QVERIFY2(errors.isEmpty(), qPrintable(errors));
         QFile file(out);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -40,30 +43,14 @@ private slots:
         QVERIFY(QFile::exists(out + QStringLiteral(".xml")));
     }
 
-    void convertsTheOldTextFormat()
-    {
-        const QString in = m_dir.filePath(QStringLiteral("alt.txt"));
-        QFile file(in);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Felderquiz\n" + QByteArray("A\n").repeated(299) + "0\n");
-        file.close();
-        QCOMPARE(run({QStringLiteral("--convert"), m_dir.filePath(QStringLiteral("neu.gsd")), in}),
-                 0);
-        QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("neu.gsd"))));
-    }
-
     void reportsErrorsOnStderr()
     {
+        const QString out = path(QStringLiteral("x.gsd"));
         QString errors;
-        QCOMPARE(run({QStringLiteral("--convert"),
-                      m_dir.filePath(QStringLiteral("x.gsd")),
-                      m_dir.filePath(QStringLiteral("fehlt.gsd"))},
-                     &errors),
-                 1);
+        QCOMPARE(convert({out, path(QStringLiteral("fehlt.gsd"))}, &errors), 1);
         QVERIFY(errors.contains(QStringLiteral("Fehler: fehlt.gsd kann nicht gelesen werden!")));
-        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("x.gsd"))));
-
-        QCOMPARE(run({QStringLiteral("--convert"), m_dir.filePath(QStringLiteral("x.gsd"))}), 2);
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(convert({out}), 2);
     }
 };
 
