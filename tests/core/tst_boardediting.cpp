@@ -36,15 +36,6 @@ private slots:
         Modified = false;
     }
 
-    void collisions()
-    {
-        place({3, 3}, true, "HX a");
-        QVERIFY(!WordCollides({3, 3}, true, "QX"));   // the first letter is never compared
-        QVERIFY(!WordCollides({3, 3}, true, "HXYa")); // a blank field is free
-        QVERIFY(WordCollides({3, 3}, true, "HXYA"));  // case matters
-        QVERIFY(WordCollides({3, 3}, true, "HA"));
-    }
-
     void insertionAtTheBoardEdges()
     {
         ScriptedPrompt prompt;
@@ -70,8 +61,14 @@ private slots:
         QVERIFY(!Modified);
     }
 
-    void overwriteQuestion()
+    void collisionsAndTheOverwriteQuestion()
     {
+        place({3, 3}, true, "HX a");
+        QVERIFY(!WordCollides({3, 3}, true, "QX"));   // the first letter is never compared
+        QVERIFY(!WordCollides({3, 3}, true, "HXYa")); // a blank field is free
+        QVERIFY(WordCollides({3, 3}, true, "HXYA"));  // case matters
+        QVERIFY(WordCollides({3, 3}, true, "HA"));
+
         ScriptedPrompt prompt;
         place({3, 3}, true, "HXYZ");
         FieldAt({4, 3}).BorderTop = true;
@@ -96,18 +93,16 @@ private slots:
     {
         ScriptedPrompt prompt;
         const QString emoji = QString::fromUcs4(U"\U0001F600");
+        const QString tooLong = QStringLiteral("Wort darf nur maximal 20 Zeichen enthalten!");
+        const QString blank = QStringLiteral("Leerzeichen in Wort nicht erlaubt!");
         const QString unusable
                 = QStringLiteral("Das Wort enthält Zeichen, die nicht verwendet werden können!");
         // entered text, word expected, message expected
         const QList<std::tuple<QString, std::string, QString>> cases
                 = {{QStringLiteral("häuser"), "H\xC4USER", {}},
                    {QString(20, QChar(0xE4)), std::string(20, '\xC4'), {}},
-                   {QString(21, 'a'),
-                    "",
-                    QStringLiteral("Wort darf nur maximal 20 Zeichen enthalten!")},
-                   {QStringLiteral("zwei worte"),
-                    "",
-                    QStringLiteral("Leerzeichen in Wort nicht erlaubt!")},
+                   {QString(21, 'a'), "", tooLong},
+                   {QStringLiteral("zwei worte"), "", blank},
                    {QString(19, 'a') + emoji, "", unusable}, // the emoji counts as one character
                    {QStringLiteral("中文"), "", unusable},
                    {QStringLiteral("A\tB"), "", unusable}};
