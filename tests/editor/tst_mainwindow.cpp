@@ -1,5 +1,4 @@
 #include "core/puzzle.h"
-#include "core/render.h"
 #include "editor/boardviewport.h"
 #include "editor/dialogprompt.h"
 #include "editor/mainwindow.h"
@@ -33,21 +32,17 @@ QAction *entry(const TForm1 &form, const QString &text)
     return nullptr;
 }
 
-// A menu as "entry|entry Ctrl+S|-|submenu{...}".
-QString describe(const QMenu *menu)
+// Actions as "entry|entry Ctrl+S|-|submenu{...}".
+QString describe(const QList<QAction *> &actions)
 {
     QStringList items;
-    for (const QAction *action : menu->actions()) {
-        if (action->isSeparator())
-            items << QStringLiteral("-");
-        else if (action->menu())
-            items << action->text() + QLatin1Char('{') + describe(action->menu())
-                             + QLatin1Char('}');
-        else if (action->shortcut().isEmpty())
-            items << action->text();
-        else
-            items << action->text() + QLatin1Char(' ')
-                             + action->shortcut().toString(QKeySequence::PortableText);
+    for (const QAction *action : actions) {
+        QString item = action->isSeparator() ? QStringLiteral("-") : action->text();
+        if (action->menu())
+            item += QLatin1Char('{') + describe(action->menu()->actions()) + QLatin1Char('}');
+        if (!action->shortcut().isEmpty())
+            item += QLatin1Char(' ') + action->shortcut().toString(QKeySequence::PortableText);
+        items << item;
     }
     return items.join(QLatin1Char('|'));
 }
@@ -236,11 +231,6 @@ private slots:
         showForm();
         auto *fieldSize = m_form->sidePanel()->findChildren<QSpinBox *>().at(0);
         auto *borderWidth = m_form->sidePanel()->findChildren<QSpinBox *>().at(1);
-        QCOMPARE(fieldSize->minimum(), 25);
-        QCOMPARE(fieldSize->maximum(), 50);
-        QCOMPARE(borderWidth->minimum(), 1);
-        QCOMPARE(borderWidth->maximum(), 4);
-
         fieldSize->setValue(44);
         QCOMPARE(Puzzle.FieldSize, 44);
         QVERIFY(Modified);
@@ -328,9 +318,8 @@ private slots:
     void menuBarAndToolBar()
     {
         QStringList menus;
-        for (const QAction *action : m_form->menuBar()->actions())
-            menus << action->text() + QLatin1Char('{') + describe(action->menu())
-                             + QLatin1Char('}');
+        for (QAction *action : m_form->menuBar()->actions())
+            menus << describe({action});
         QCOMPARE(menus,
                  QStringList({
                          "Datei{Neu|-|Öffnen|Speichern Ctrl+S|Speichern unter...|-|Exportieren{"
