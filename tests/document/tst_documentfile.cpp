@@ -39,12 +39,12 @@ QByteArray documentWith(const std::string &crossWord)
     return QByteArray(content.data(), qsizetype(content.size()));
 }
 
+// The XML text inside a document file (as far as it can be read).
 std::string inflate(const QByteArray &file)
 {
     std::string text;
-    const std::string_view body(file.constData() + 10, size_t(file.size() - 10));
-    if (!DecompressStream(body, text))
-        return "(damaged)";
+    const std::string_view content(file.constData(), size_t(file.size()));
+    DecompressStream(content.substr(DocumentSignature.size()), text);
     return text;
 }
 
