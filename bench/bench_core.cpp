@@ -1,3 +1,4 @@
+#include "benchmain.h"
 #include "core/puzzle.h"
 #include "core/render.h"
 #include "support/fakeboardview.h"
@@ -24,12 +25,5 @@ BENCHMARK(BM_RedrawBoardFull)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return gs::RunBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -1,3 +1,4 @@
+#include "benchmain.h"
 #include "core/puzzle.h"
 #include "document/documentfile.h"
 
@@ -99,9 +100,5 @@ BENCHMARK(BM_LoadDocument)->Apply(setSizes);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return gs::RunBenchmarks<QCoreApplication>(argc, argv);
 }

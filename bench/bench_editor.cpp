@@ -1,3 +1,4 @@
+#include "benchmain.h"
 #include "core/puzzle.h"
 #include "core/render.h"
 #include "editor/keysink.h"
@@ -67,12 +68,5 @@ BENCHMARK(BM_TypeLetterFullBoard)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return gs::RunBenchmarks<QApplication>(argc, argv);
 }
