@@ -111,6 +111,17 @@ bool IsBoardEmpty()
     return true;
 }
 
+bool IsBlankField(TPoint p)
+{
+    const std::string letter = GetLetter(p);
+    return letter.empty() || letter == " ";
+}
+
+bool IsProvisionalField(TPoint p)
+{
+    return GetLetter(p) == " ";
+}
+
 bool SamePoint(TPoint a, TPoint b)
 {
     return a == b;
@@ -171,8 +182,7 @@ void SelectField(TPoint p)
         SetLetter(p, " ");
         Modified = true;
     }
-    if (!IsNoField(SelectedField) && GetLetter(SelectedField) == " "
-        && !SamePoint(SelectedField, p))
+    if (IsProvisionalField(SelectedField) && !SamePoint(SelectedField, p))
         SetLetter(SelectedField, "");
     SelectedField = p;
     RedrawBoard();

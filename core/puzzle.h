@@ -44,6 +44,10 @@ TBoardField EmptyField();
 std::string GetLetter(TPoint p);
 void SetLetter(TPoint p, const std::string &s);
 bool IsBoardEmpty();
+// The letter is empty or the single blank: no field, or a provisional field.
+bool IsBlankField(TPoint p);
+// The letter is the single blank of a field created by selecting an empty position.
+bool IsProvisionalField(TPoint p);
 bool SamePoint(TPoint a, TPoint b);
 TClueNumber MakeClueNumber(int col, int row, const std::string &text, bool hor);
 bool SameClueNumber(const TClueNumber &a, const TClueNumber &b);

@@ -215,9 +215,10 @@ void RedrawBoard()
         for (const TClueNumber &number : Puzzle.Numbers)
             DrawNumber(canvas, number);
         DrawSolutionFrame(canvas, Puzzle.StartField, Puzzle.EndField);
-        const std::string selected = GetLetter(SelectedField);
-        const bool blank = selected.empty() || selected == " ";
-        FrameField(canvas, SelectedField, blank ? SelectionGrey : SelectionBlue, false);
+        FrameField(canvas,
+                   SelectedField,
+                   IsBlankField(SelectedField) ? SelectionGrey : SelectionBlue,
+                   false);
     }
     UpdateSolutionWord();
     if (view)

@@ -3,7 +3,6 @@
 #include "core/numbering.h"
 #include "core/puzzle.h"
 #include "core/render.h"
-#include "editor/boardfields.h"
 #include "editor/fielddroptarget.h"
 
 #include <QCheckBox>

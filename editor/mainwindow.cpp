@@ -9,7 +9,6 @@
 #include "document/documentfile.h"
 #include "editor/aboutdialog.h"
 #include "editor/assistantdialog.h"
-#include "editor/boardfields.h"
 #include "editor/boardviewport.h"
 #include "editor/definitionseditor.h"
 #include "editor/editoricons.h"

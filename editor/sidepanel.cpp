@@ -5,7 +5,6 @@
 #include "core/prompt.h"
 #include "core/puzzle.h"
 #include "core/render.h"
-#include "editor/boardfields.h"
 #include "editor/editoricons.h"
 #include "editor/fieldpropertiesgroup.h"
 #include "editor/keysink.h"

@@ -4,7 +4,6 @@
 #include "core/numbering.h"
 #include "core/puzzle.h"
 #include "core/render.h"
-#include "editor/boardfields.h"
 #include "editor/fielddroptarget.h"
 #include "editor/frameendbox.h"
 
