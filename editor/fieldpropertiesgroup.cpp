@@ -1,6 +1,5 @@
 #include "editor/fieldpropertiesgroup.h"
 
-#include "core/numbering.h"
 #include "core/puzzle.h"
 #include "core/render.h"
 #include "editor/fielddroptarget.h"
@@ -141,9 +140,8 @@ void FieldPropertiesGroup::onSolutionNumberChanged(const QString &text)
     if (!prepareSelectedField(whole && text != QLatin1String("0")))
         return;
     FieldAt(SelectedField).SolutionNumber = whole ? value : 0;
-    RedrawBoard();
-    UpdateSolutionWord();
-    Modified = true;
+    // The repaint also rebuilds the distributed solution word.
+    fieldChanged();
 }
 
 } // namespace gs

@@ -7,6 +7,7 @@
 #include "core/puzzle.h"
 #include "core/render.h"
 #include "document/documentfile.h"
+#include "document/documentname.h"
 #include "editor/aboutdialog.h"
 #include "editor/assistantdialog.h"
 #include "editor/boardviewport.h"
@@ -349,8 +350,7 @@ void TForm1::Neu1Click()
 {
     if (Modified && AskSaveChanges())
         return;
-    setWindowTitle(QString::fromUtf8(ProgramCaption));
-    m_currentFileName.clear();
+    ShowDocumentName(QString());
     NewPuzzle();
     RedrawBoard();
     Modified = false;
@@ -374,12 +374,10 @@ bool TForm1::Speichern1Click()
 
 bool TForm1::Speichernunter1Click()
 {
+    // A successful save makes the chosen path the current file name.
     const auto fileName
             = ActivePrompt().saveFileName(documentFilter, documentSuffix, m_currentFileName);
-    if (!fileName || !SavePuzzle(*fileName))
-        return false;
-    m_currentFileName = *fileName;
-    return true;
+    return fileName && SavePuzzle(*fileName);
 }
 
 void TForm1::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint pixel)

@@ -209,9 +209,9 @@ void SidePanel::NextSolutionNumber()
 {
     if (m_fieldProperties->solutionNumberText() != QLatin1String("0"))
         return;
-    // The text's change handler gives the number to the selected field.
+    // The text's change handler gives the number to the selected field and repaints, which
+    // rebuilds the solution word.
     m_fieldProperties->setSolutionNumberText(QString::number(highestSolutionNumber() + 1));
-    UpdateSolutionWord();
     Modified = true;
 }
 
