@@ -13,9 +13,8 @@ namespace gs {
 
 namespace {
 
-// Field sizes and frame widths beyond these come only from damaged files; drawing them would
-// overflow the pixel arithmetic or allocate giant images.
-constexpr int MaxDrawnFieldSize = 1000;
+// Frame widths beyond this come only from damaged files; drawing them would overflow the
+// pixel arithmetic or allocate giant images.
 constexpr int MaxDrawnBorderWidth = 1000;
 // Pixel positions are kept within this bound so that adding sizes to them cannot overflow.
 constexpr long long MaxCoordinate = 1 << 29;
@@ -68,6 +67,20 @@ bool isDrawnBlock(TPoint p)
 bool isSet(TPoint p)
 {
     return !IsNoField(p);
+}
+
+// Draws on the editor's board image without a full repaint, and tells the view.
+template<class Draw>
+void drawOnBoard(Draw draw)
+{
+    if (BoardImage().isNull())
+        return;
+    {
+        Canvas canvas(BoardImage());
+        draw(canvas);
+    }
+    if (View())
+        View()->boardImageChanged();
 }
 
 } // namespace
@@ -420,26 +433,12 @@ int TextOutWrapped(bool draw, const std::string &text, Canvas &canvas, int x0, i
 
 void DrawLetterOnBoard(TPoint p, const std::string &letter)
 {
-    if (BoardImage().isNull())
-        return;
-    {
-        Canvas canvas(BoardImage());
-        DrawLetter(canvas, p, letter);
-    }
-    if (View())
-        View()->boardImageChanged();
+    drawOnBoard([&](Canvas &canvas) { DrawLetter(canvas, p, letter); });
 }
 
 void DrawNumberOnBoard(const TClueNumber &number)
 {
-    if (BoardImage().isNull())
-        return;
-    {
-        Canvas canvas(BoardImage());
-        DrawNumber(canvas, number);
-    }
-    if (View())
-        View()->boardImageChanged();
+    drawOnBoard([&](Canvas &canvas) { DrawNumber(canvas, number); });
 }
 
 } // namespace gs

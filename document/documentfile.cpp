@@ -28,8 +28,6 @@ namespace {
 // Board sizes that may be allocated although the file holds fewer board items than they need;
 // the missing items then end the load as damaged data.
 constexpr int MaxPartialBoardSide = 255;
-// Largest field size the drawing is asked to handle.
-constexpr int MaxFieldSize = 1000;
 
 QString shortName(const QString &fileName)
 {
@@ -56,7 +54,7 @@ void copyDocument(const TCrossWordCollectionItem &item, TCrossWordPuzzle &puzzle
 {
     puzzle.FieldSize = item.FieldSize();
     puzzle.BorderWidth = item.BorderWidth();
-    if (puzzle.FieldSize < 2 || puzzle.FieldSize > MaxFieldSize || puzzle.BorderWidth < 1
+    if (puzzle.FieldSize < 2 || puzzle.FieldSize > MaxDrawnFieldSize || puzzle.BorderWidth < 1
         || puzzle.BorderWidth > puzzle.FieldSize) {
         puzzle.FieldSize = 30;
         puzzle.BorderWidth = 1;
