@@ -1,13 +1,11 @@
 #include "document/documentfile.h"
 
-#include "core/boardview.h"
 #include "core/cp1252.h"
-#include "core/numbering.h"
 #include "core/prompt.h"
 #include "core/puzzle.h"
 #include "core/render.h"
 #include "document/crosswordcollection.h"
-#include "document/documentname.h"
+#include "document/documentview.h"
 #include "document/legacyimport.h"
 #include "document/zlibstream.h"
 
@@ -34,13 +32,19 @@ QString shortName(const QString &fileName)
     return QFileInfo(fileName).fileName();
 }
 
-bool isLegacyFile(QFile &file)
+// The older text format starts with the line "Felderquiz".
+bool isLegacyFile(const QByteArray &head)
 {
     static constexpr std::string_view Word = "Felderquiz";
-    const QByteArray head = file.peek(qint64(Word.size()) + 1);
     if (!head.startsWith(QByteArray(Word.data(), qsizetype(Word.size()))))
         return false;
-    return head.size() == qsizetype(Word.size()) || head.back() == '\r' || head.back() == '\n';
+    return head.size() == qsizetype(Word.size()) || head.at(qsizetype(Word.size())) == '\r'
+           || head.at(qsizetype(Word.size())) == '\n';
+}
+
+void reportUnreadable(const QString &fileName)
+{
+    ActivePrompt().error(shortName(fileName) + QStringLiteral(" kann nicht gelesen werden!"));
 }
 
 // Thrown while copying a document whose content cannot be used.
@@ -114,28 +118,6 @@ bool readDocument(const QString &fileName, std::string_view compressed, TCrossWo
         return false;
     }
     return valid;
-}
-
-// The editor shows the loaded document from its start.
-void finishLoading(const QString &fileName)
-{
-    ShowDocumentName(fileName);
-    if (BoardView *view = View()) {
-        view->scrollToOrigin();
-        view->setFieldSizeSpin(Puzzle.FieldSize);
-        view->setBorderWidthSpin(Puzzle.BorderWidth);
-        view->setNumbersInsideChecked(Puzzle.NumbersInside);
-        view->setLettersShown(true);
-        view->setStartFieldText(toQString(GetLetter(Puzzle.StartField)));
-        view->setEndFieldText(toQString(GetLetter(Puzzle.EndField)));
-    }
-    CheckSolutionFrame();
-    UpdateSolutionWord();
-    SelectedField = TPoint{-1, -1};
-    RedrawBoard();
-    if (BoardView *view = View())
-        view->checkScrolling();
-    Modified = false;
 }
 
 // Writes data to fileName through a temporary file; false when that failed.
@@ -287,17 +269,19 @@ bool LoadPuzzle(const QString &fileName)
 {
     QFile file(fileName);
     if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly)) {
-        ActivePrompt().error(shortName(fileName) + QStringLiteral(" kann nicht gelesen werden!"));
+        reportUnreadable(fileName);
         return false;
     }
-    if (isLegacyFile(file)) {
-        file.close();
-        return ImportLegacyFile(fileName);
-    }
-
-    const QByteArray signature = file.read(qint64(DocumentSignature.size()));
-    if (std::string_view(signature.constData(), size_t(signature.size())) != DocumentSignature) {
-        ActivePrompt().error(shortName(fileName) + QStringLiteral(" kann nicht gelesen werden!"));
+    // Deflate expands incompressible text by well under a thousandth, so a longer file cannot
+    // hold a document within the size limit (nor is an old text file ever that long).
+    const qint64 readLimit = qint64(DocumentSignature.size() + MaxDocumentTextSize + 1024 * 1024);
+    // Enough for the signature and for the format word of an old text file with its break.
+    const QByteArray head = file.peek(qint64(DocumentSignature.size()) + 1);
+    if (isLegacyFile(head))
+        return ImportLegacyFile(fileName, file.read(readLimit));
+    if (!head.startsWith(
+                QByteArray(DocumentSignature.data(), qsizetype(DocumentSignature.size())))) {
+        reportUnreadable(fileName);
         return false;
     }
 
@@ -305,14 +289,11 @@ bool LoadPuzzle(const QString &fileName)
     // into it.
     TCrossWordPuzzle loaded;
     loaded.Infos = " - Felderquiz";
-    // Deflate expands incompressible text by well under a thousandth, so a longer file cannot
-    // hold a document within the size limit.
-    const QByteArray compressed = file.read(qint64(MaxDocumentTextSize + 1024 * 1024));
-    const bool valid
-            = file.atEnd()
-              && readDocument(fileName,
-                              std::string_view(compressed.constData(), size_t(compressed.size())),
-                              loaded);
+    const QByteArray content = file.read(readLimit);
+    const std::string_view compressed
+            = std::string_view(content.constData(), size_t(content.size()))
+                      .substr(DocumentSignature.size());
+    const bool valid = file.atEnd() && readDocument(fileName, compressed, loaded);
     file.close();
     Puzzle = std::move(loaded);
     if (!valid) {
@@ -320,7 +301,7 @@ bool LoadPuzzle(const QString &fileName)
                              + QStringLiteral(" enthält einige ungültige Daten! Es wird versucht, "
                                               "das Felderquiz trotzdem zu laden."));
     }
-    finishLoading(fileName);
+    ShowLoadedDocument(fileName);
     return true;
 }
 

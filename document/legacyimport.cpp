@@ -1,12 +1,9 @@
 #include "document/legacyimport.h"
 
-#include "core/boardview.h"
 #include "core/prompt.h"
 #include "core/puzzle.h"
-#include "core/render.h"
-#include "document/documentname.h"
+#include "document/documentview.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <charconv>
@@ -74,17 +71,9 @@ private:
 
 } // namespace
 
-bool ImportLegacyFile(const QString &fileName)
+bool ImportLegacyFile(const QString &fileName, const QByteArray &content)
 {
     NewPuzzle();
-
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ActivePrompt().error(QStringLiteral("Die Datei %1 kann nicht gelesen werden!")
-                                     .arg(QFileInfo(fileName).fileName()));
-        return false;
-    }
-    const QByteArray content = file.readAll();
     LineReader lines(std::string_view(content.constData(), size_t(content.size())));
     lines.next(); // the format word
 
@@ -117,14 +106,6 @@ bool ImportLegacyFile(const QString &fileName)
     Puzzle.FieldSize = 30;
     Puzzle.BorderWidth = 1;
     Puzzle.Infos.clear();
-    if (BoardView *view = View()) {
-        view->setFieldSizeSpin(30);
-        view->setBorderWidthSpin(1);
-        view->setLettersShown(true);
-        view->setNumbersInsideChecked(false);
-        view->checkScrolling();
-    }
-    RedrawBoard();
 
     if (!complete) {
         // Keep what was read, but do not tie it to the old file: a save must not replace the
@@ -133,12 +114,11 @@ bool ImportLegacyFile(const QString &fileName)
                                             "Das Felderquiz wurde nur bis dahin eingelesen.")
                                      .arg(QFileInfo(fileName).fileName())
                                      .arg(lines.lineNumber()));
-        ShowDocumentName(QString());
+        ShowLoadedDocument(QString());
         Modified = true;
         return false;
     }
-    ShowDocumentName(fileName);
-    Modified = false;
+    ShowLoadedDocument(fileName);
     return true;
 }
 

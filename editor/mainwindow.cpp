@@ -7,7 +7,7 @@
 #include "core/puzzle.h"
 #include "core/render.h"
 #include "document/documentfile.h"
-#include "document/documentname.h"
+#include "document/documentview.h"
 #include "editor/aboutdialog.h"
 #include "editor/assistantdialog.h"
 #include "editor/boardviewport.h"
