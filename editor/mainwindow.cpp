@@ -21,6 +21,7 @@
 #include "editor/numberdialog.h"
 #include "editor/outputsettingsdialog.h"
 #include "editor/sidepanel.h"
+#include "output/outputsettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -680,7 +681,7 @@ void TForm1::setCurrentFileName(const QString &fileName)
 
 void TForm1::resetOutputSettings()
 {
-    // The output configuration dialog holds no settings yet.
+    CurrentOutputSettings().SetStandardValues();
 }
 
 } // namespace gs
