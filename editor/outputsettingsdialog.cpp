@@ -8,4 +8,9 @@ TForm6::TForm6(QWidget *parent)
     setWindowTitle(QStringLiteral("Ausgabe konfigurieren"));
 }
 
+bool TForm6::showOnPage(Page)
+{
+    return exec() == QDialog::Accepted;
+}
+
 } // namespace gs

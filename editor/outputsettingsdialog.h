@@ -9,7 +9,13 @@ class TForm6 : public QDialog
 {
     Q_OBJECT
 public:
+    // The two pages of the dialog.
+    enum class Page { General, Html };
+
     explicit TForm6(QWidget *parent = nullptr);
+
+    // Shows the dialog modally on page; true when it was confirmed with "OK".
+    bool showOnPage(Page page);
 };
 
 } // namespace gs
