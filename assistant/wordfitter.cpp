@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_set>
 
 namespace gs {
 
@@ -59,14 +60,21 @@ bool WordFitter::occupied(TPoint p) const
 
 void WordFitter::FitRemainingWords(std::vector<std::string> &words, bool withNumbers)
 {
+    // Words that found no place since the board last changed: a search would find none again.
+    // Two such words at the front take turns for all remaining passes.
+    std::unordered_set<std::string> placeless;
     const size_t total = words.size();
     for (size_t pass = 0; !words.empty() && pass < total; ++pass) {
-        const TPlacement best = FindBestPlacement(words.front());
+        const TPlacement best
+                = placeless.count(words.front()) ? TPlacement{} : FindBestPlacement(words.front());
         if (!IsNoField({best.column, best.row})) {
             PlaceWord({best.column, best.row}, best.horizontal, words.front(), withNumbers);
             words.erase(words.begin());
-        } else if (pass + 1 < words.size()) {
-            std::swap(words[0], words[1]);
+            placeless.clear();
+        } else {
+            placeless.insert(words.front());
+            if (pass + 1 < words.size())
+                std::swap(words[0], words[1]);
         }
     }
 }
@@ -110,26 +118,21 @@ TPlacement WordFitter::FindBestPlacement(const std::string &word) const
 bool WordFitter::WordFits(TPoint p, bool horizontal, const std::string &word) const
 {
     const int n = int(word.size());
-    for (int k = 0; k < n; ++k) {
-        const TPoint q = letterPosition(p, horizontal, k);
-        if (occupied(q) && cell(q) != static_cast<unsigned char>(word[size_t(k)]))
-            return false;
-    }
-    // Across is the direction perpendicular to the word: the neighbours beside each letter.
-    const TPoint across = horizontal ? TPoint{0, 1} : TPoint{1, 0};
-    const auto shifted = [](TPoint q, TPoint d, int sign) {
-        return TPoint{q.X + sign * d.X, q.Y + sign * d.Y};
-    };
-    const auto besideOccupied = [&](TPoint q) {
-        return occupied(shifted(q, across, -1)) || occupied(shifted(q, across, 1));
-    };
     const TPoint before = letterPosition(p, horizontal, -1);
     const TPoint after = letterPosition(p, horizontal, n);
     if (occupied(before) || occupied(after))
         return false;
+    // Across is the direction perpendicular to the word: the neighbours beside each letter.
+    const TPoint across = horizontal ? TPoint{0, 1} : TPoint{1, 0};
+    const auto besideOccupied = [&](TPoint q) {
+        return occupied({q.X - across.X, q.Y - across.Y})
+               || occupied({q.X + across.X, q.Y + across.Y});
+    };
+    // A letter lands on a blank field with blank fields beside it, or on the same letter.
     for (int k = 0; k < n; ++k) {
         const TPoint q = letterPosition(p, horizontal, k);
-        if (besideOccupied(q) && !occupied(q))
+        if (occupied(q) ? cell(q) != static_cast<unsigned char>(word[size_t(k)])
+                        : besideOccupied(q))
             return false;
     }
     if (horizontal) {

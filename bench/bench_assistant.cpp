@@ -1,3 +1,4 @@
+#include "assistant/wordfitter.h"
 #include "assistant/wordfitting.h"
 #include "benchmain.h"
 #include "core/puzzle.h"
@@ -73,6 +74,32 @@ BENCHMARK(BM_Fit<fitWords>)->Name("BM_FitWords")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Fit<gs::ReferenceFitWords>)
         ->Name("BM_FitWordsReferenceScan")
         ->Unit(benchmark::kMillisecond);
+
+// One search for every word on the board that the fitting above leaves behind, without the
+// fitting's shortcut for words that found no place before.
+void BM_FindBestPlacement(benchmark::State &state)
+{
+    gs::ScriptedPrompt prompt;
+    fitOntoEmptyBoard<fitWords>();
+    const gs::WordFitter fitter;
+    for (const std::string &word : germanWords())
+        if (!(fitter.FindBestPlacement(word) == gs::ReferenceFindBestPlacement(word)))
+            state.SkipWithError("placement differs from the reference");
+    for (auto _ : state)
+        for (const std::string &word : germanWords())
+            benchmark::DoNotOptimize(fitter.FindBestPlacement(word));
+}
+BENCHMARK(BM_FindBestPlacement)->Unit(benchmark::kMillisecond);
+
+void BM_FindBestPlacementReferenceScan(benchmark::State &state)
+{
+    gs::ScriptedPrompt prompt;
+    fitOntoEmptyBoard<fitWords>();
+    for (auto _ : state)
+        for (const std::string &word : germanWords())
+            benchmark::DoNotOptimize(gs::ReferenceFindBestPlacement(word));
+}
+BENCHMARK(BM_FindBestPlacementReferenceScan)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

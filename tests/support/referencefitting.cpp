@@ -1,6 +1,5 @@
 #include "support/referencefitting.h"
 
-#include "assistant/placement.h"
 #include "assistant/wordfitting.h"
 #include "core/boardediting.h"
 #include "core/cp1252.h"
@@ -44,7 +43,9 @@ bool fits(TPoint p, bool hor, const std::string &w)
            && !occupied(c + 1, r - 1) && !occupied(c - 1, r + n) && !occupied(c + 1, r + n);
 }
 
-TPlacement bestPlacement(const std::string &w)
+} // namespace
+
+TPlacement ReferenceFindBestPlacement(const std::string &w)
 {
     const int n = int(w.size());
     std::vector<TPlacement> found;
@@ -69,8 +70,6 @@ TPlacement bestPlacement(const std::string &w)
     return best == found.end() ? TPlacement{} : *best;
 }
 
-} // namespace
-
 void ReferenceFitWords(std::vector<std::string> &words, bool withNumbers)
 {
     const auto place = [&](TPoint p, bool hor, size_t index) {
@@ -91,7 +90,7 @@ void ReferenceFitWords(std::vector<std::string> &words, bool withNumbers)
             }
     const size_t total = words.size();
     for (size_t pass = 0; !words.empty() && pass < total; ++pass) {
-        const TPlacement b = bestPlacement(words[0]);
+        const TPlacement b = ReferenceFindBestPlacement(words[0]);
         if (!IsNoField({b.column, b.row}))
             place({b.column, b.row}, b.horizontal, 0);
         else if (pass + 1 < words.size())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assistant/placement.h"
+
 #include <string>
 #include <vector>
 
@@ -8,5 +10,7 @@ namespace gs {
 // The word fitting written straight from its rules, reading every field through GetLetter and
 // scanning every field for every letter: the yardstick that the engine must match exactly.
 void ReferenceFitWords(std::vector<std::string> &words, bool withNumbers);
+// One search of that fitting on the open puzzle as it is.
+TPlacement ReferenceFindBestPlacement(const std::string &word);
 
 } // namespace gs
