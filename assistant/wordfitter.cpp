@@ -97,10 +97,11 @@ TPlacement WordFitter::FindBestPlacement(const std::string &word) const
     const auto consider = [&](TPoint start, bool horizontal) {
         if (!insideEditingArea(start, horizontal, length) || !WordFits(start, horizontal, word))
             return;
-        const TPlacement candidate{start.X, start.Y, horizontal, 0};
-        const int score = CountCoincidences(word, candidate);
-        if (score > best.score)
-            best = TPlacement{start.X, start.Y, horizontal, score};
+        TPlacement candidate{start.X, start.Y, horizontal, 0};
+        candidate.score = CountCoincidences(word, candidate);
+        // Only a higher score replaces: among equals the first found stays.
+        if (candidate.score > best.score)
+            best = candidate;
     };
     for (int col = 1; col <= BoardCols(); ++col) {
         for (int row = 1; row <= BoardRows(); ++row) {
