@@ -8,9 +8,9 @@
 int main(int argc, char *argv[])
 {
     const gs::CommandLine commandLine(argc, argv);
-    if (commandLine.isConversion()) {
+    if (commandLine.isConversion() || commandLine.isWordFitting()) {
         const QCoreApplication application(argc, argv);
-        return commandLine.convert();
+        return commandLine.isConversion() ? commandLine.convert() : commandLine.fitWords();
     }
 
     QApplication application(argc, argv);
