@@ -2,6 +2,7 @@
 
 #include "core/consoleprompt.h"
 #include "document/documentfile.h"
+#include "editor/qttranslation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -36,6 +37,7 @@ QCommandLineOption convertOption()
 CommandLine::CommandLine(int argc, char *argv[])
 {
     const QCoreApplication application(argc, argv);
+    InstallQtTranslation();
     const QCommandLineOption convert = convertOption();
     QCommandLineParser parser;
     describe(parser, convert);
