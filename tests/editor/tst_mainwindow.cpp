@@ -74,17 +74,6 @@ private slots:
 
     void cleanup() { m_window.destroy(); }
 
-    void firstShowingRunsNew()
-    {
-        SetLetter({3, 3}, "Q");
-        showForm();
-        QCOMPARE(GetLetter({3, 3}), std::string());
-        QVERIFY(!Modified);
-        QVERIFY(m_form->currentFileName().isEmpty());
-        QVERIFY(m_prompt->shown.isEmpty());
-        QCOMPARE(m_form->size(), QSize(806, 643));
-    }
-
     void saveQuestion_data()
     {
         QTest::addColumn<QString>("command"); // a menu entry, or empty for closing the window
@@ -249,13 +238,6 @@ private slots:
         // Over the bar itself the wheel still moves it by exactly 40.
         sendWheel(*m_form, bar, -120);
         QCOMPARE(bar->value(), 80);
-        // Clamped at both ends.
-        for (int i = 0; i < 3; ++i)
-            sendWheel(*m_form, m_form->viewport(), 120);
-        QCOMPARE(bar->value(), 0);
-        bar->setValue(bar->maximum() - 10);
-        sendWheel(*m_form, m_form->viewport(), -120);
-        QCOMPARE(bar->value(), bar->maximum());
         // The horizontal bar does not follow the wheel.
         QCOMPARE(m_form->horizontalBar()->value(), 0);
     }
