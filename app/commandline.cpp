@@ -6,6 +6,7 @@
 #include "core/cp1252.h"
 #include "core/puzzle.h"
 #include "document/documentfile.h"
+#include "editor/qttranslation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -73,6 +74,7 @@ int loadChangeSave(const QString &source,
 CommandLine::CommandLine(int argc, char *argv[])
 {
     const QCoreApplication application(argc, argv);
+    InstallQtTranslation();
     const QCommandLineOption convert = convertOption();
     QCommandLineParser parser;
     describe(parser, convert);

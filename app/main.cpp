@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "editor/dialogprompt.h"
 #include "editor/mainwindow.h"
+#include "editor/qttranslation.h"
 
 #include <QApplication>
 #include <QFont>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication application(argc, argv);
+    gs::InstallQtTranslation();
     // The compact face the panel layout is made for ("Arial" resolves to Liberation Sans).
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
 
