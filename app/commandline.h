@@ -7,7 +7,8 @@ class QCoreApplication;
 namespace gs {
 
 // The program's command line: "gitterstern [FILE]" opens FILE in the editor;
-// "gitterstern --convert OUT IN" converts a document without showing a window.
+// "gitterstern --convert OUT IN" converts a document and "gitterstern --export-image OUT IN"
+// writes its picture, both without showing a window.
 class CommandLine
 {
 public:
@@ -26,7 +27,14 @@ public:
     // message goes to stderr; the result is the process exit code, 0 when no error came up.
     int convert() const;
 
+    bool isImageExport() const { return !m_imageTarget.isEmpty(); }
+    // Loads the source as "Öffnen" does and writes the picture of "Bildausgabe" with the
+    // document's own output settings; nothing is written when loading reported an error. The
+    // result is the process exit code.
+    int exportImage() const;
+
 private:
+    QString m_imageTarget;
     QString m_convertSource;
     QString m_convertTarget;
 };
