@@ -41,6 +41,15 @@ void centre(TRect &board, int pictureWidth)
     board.Right = board.Left + boardWidth;
 }
 
+// A white picture of size in image, keeping its memory when the size is the same (a large
+// picture costs more to allocate than to draw).
+void reuse(QImage &image, QSize size)
+{
+    if (image.size() != size || image.format() != QImage::Format_RGB32)
+        image = QImage(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+}
+
 } // namespace
 
 bool ImageComposition::Draw(const OutputSettings &settings,
@@ -57,9 +66,9 @@ bool ImageComposition::Draw(const OutputSettings &settings,
     m_options.raster = false;
     m_options.selection = false;
     m_options.provisionalFields = false;
-    m_image = QImage();
 
-    const auto tooLarge = [error] {
+    const auto tooLarge = [this, error] {
+        m_image = QImage();
         if (error)
             *error = QStringLiteral("Das Bild wäre zu groß (höchstens %1 × %1 Pixel).")
                              .arg(MaxPictureSide);
@@ -70,8 +79,8 @@ bool ImageComposition::Draw(const OutputSettings &settings,
     const int boardHeight = std::max(bounds.Bottom, 0);
     if (!fits(boardWidth, boardHeight))
         return tooLarge();
-    QImage board(std::max(boardWidth, 1), std::max(boardHeight, 1), QImage::Format_RGB32);
-    board.fill(Qt::white);
+    QImage &board = m_boardImage;
+    reuse(board, QSize(std::max(boardWidth, 1), std::max(boardHeight, 1)));
     TitleSize title;
     DefinitionsSize definitions;
     {
@@ -98,9 +107,8 @@ bool ImageComposition::Draw(const OutputSettings &settings,
         }
         if (!fits(pictureWidth, pictureHeight))
             return tooLarge();
-        m_image = QImage(pictureWidth, pictureHeight, QImage::Format_RGB32);
+        reuse(m_image, QSize(pictureWidth, pictureHeight));
     }
-    m_image.fill(Qt::white);
     {
         QPainter painter(&m_image);
         painter.drawImage(

@@ -70,6 +70,8 @@ private:
     TRect m_crop;
     TRect m_board;
     QImage m_image;
+    // The uncropped board drawing, kept for the next composition.
+    QImage m_boardImage;
 };
 
 // The smallest rectangle (right and bottom exclusive) holding every pixel that is not pure
