@@ -122,6 +122,7 @@ QWidget *TForm6::createHtmlPage()
     interaction->addWidget(addSwitch("CheckBox5", QStringLiteral("Prüfbutton")), 1, 0);
     interaction->addWidget(label(QStringLiteral("Text:")), 1, 1);
     interaction->addWidget(addEdit("Edit1"), 1, 2);
+    interaction->setColumnMinimumWidth(2, 140);
     interaction->addWidget(addSwitch("CheckBox6", QStringLiteral("Lösungsbutton")), 2, 0);
     interaction->addWidget(label(QStringLiteral("Text:")), 2, 1);
     interaction->addWidget(addEdit("Edit2"), 2, 2);
@@ -181,8 +182,8 @@ QWidget *TForm6::createHtmlPage()
     right->addWidget(group(QStringLiteral("Lösungswortbuchstaben"), letters));
     right->addStretch();
     auto *columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(right);
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
 
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
@@ -211,7 +212,7 @@ QLineEdit *TForm6::addEdit(std::string_view key)
         CurrentOutputSettings().setText(key, fromQString(text));
     });
     if (OutputSettings::find(key)->kind == SettingKind::Number) {
-        edit->setMaximumWidth(65);
+        edit->setFixedWidth(60);
         // Leaving a number edit with text that is no integer brings back the default.
         connect(edit, &QLineEdit::editingFinished, this, [edit, key] {
             if (CurrentOutputSettings().number(key))
