@@ -7,6 +7,9 @@
 #include "core/puzzle.h"
 #include "document/documentfile.h"
 #include "editor/qttranslation.h"
+#include "output/imagecomposition.h"
+#include "output/outputsettings.h"
+#include "output/pictureexport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -30,12 +33,23 @@ QCommandLineOption fitWordsOption()
             QStringLiteral("WORDS"));
 }
 
+QCommandLineOption exportImageOption()
+{
+    return QCommandLineOption(
+            QStringLiteral("export-image"),
+            QStringLiteral("Lädt FILE und speichert ohne Fenster das Bild der Bildausgabe (mit "
+                           "den Ausgabe-Einstellungen des Rätsels) als OUT: .bmp, .gif, .jpg "
+                           "oder .pdf."),
+            QStringLiteral("OUT"));
+}
+
 void describe(QCommandLineParser &parser, const QCommandLineOption &convertOption)
 {
     parser.setApplicationDescription(QStringLiteral("Gitterstern – Editor für Felderquiz-Rätsel."));
     parser.addHelpOption();
     parser.addOption(convertOption);
     parser.addOption(fitWordsOption());
+    parser.addOption(exportImageOption());
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Felderquiz-Datei, die geöffnet wird."),
                                  QStringLiteral("[FILE]"));
@@ -106,6 +120,17 @@ CommandLine::CommandLine(int argc, char *argv[])
         m_fitTarget = names.constFirst();
         m_fitSource = names.value(1);
     }
+
+    if (parser.isSet(QStringLiteral("export-image"))) {
+        const QStringList names = parser.positionalArguments();
+        if (!parsed || names.size() != 1) {
+            fputs(qPrintable(QStringLiteral("Aufruf: gitterstern --export-image OUT FILE\n")),
+                  stderr);
+            std::exit(2);
+        }
+        m_convertSource = names.constFirst();
+        m_imageTarget = parser.value(QStringLiteral("export-image"));
+    }
 }
 
 QString CommandLine::fileName(const QCoreApplication &application)
@@ -141,6 +166,27 @@ int CommandLine::fitWords() const
                     err << toQString(word) << Qt::endl;
             },
             m_fitTarget);
+}
+
+int CommandLine::exportImage() const
+{
+    ConsolePrompt prompt;
+    SetPrompt(&prompt);
+    bool done = LoadPuzzle(m_convertSource) && !prompt.errorShown();
+    if (done) {
+        OutputSettings &settings = CurrentOutputSettings();
+        settings.SetStandardValues();
+        settings.Get(Puzzle.Infos);
+        ImageComposition composition;
+        QString error;
+        done = composition.Draw(
+                       settings, settings.isOn("CheckBox7"), settings.isOn("CheckBox8"), &error)
+               && ExportPicture(composition, m_imageTarget, error);
+        if (!done)
+            prompt.error(error);
+    }
+    SetPrompt(nullptr);
+    return done ? 0 : 1;
 }
 
 } // namespace gs

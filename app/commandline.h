@@ -7,8 +7,9 @@ class QCoreApplication;
 namespace gs {
 
 // The program's command line: "gitterstern [FILE]" opens FILE in the editor;
-// "gitterstern --convert OUT IN" converts a document without showing a window;
-// "gitterstern --fit-words WORDS OUT [IN]" fits a word list into a document without a window.
+// the headless options work without showing a window: "--convert OUT IN" converts a document,
+// "--fit-words WORDS OUT [IN]" fits a word list into a document, "--export-image OUT IN"
+// writes its picture.
 class CommandLine
 {
 public:
@@ -34,7 +35,14 @@ public:
     // the result is the process exit code, 0 when the result was saved.
     int fitWords() const;
 
+    bool isImageExport() const { return !m_imageTarget.isEmpty(); }
+    // Loads the source as "Öffnen" does and writes the picture of "Bildausgabe" with the
+    // document's own output settings; nothing is written when loading reported an error. The
+    // result is the process exit code.
+    int exportImage() const;
+
 private:
+    QString m_imageTarget;
     QString m_convertSource;
     QString m_convertTarget;
     QString m_wordList;

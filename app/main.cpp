@@ -14,6 +14,14 @@ int main(int argc, char *argv[])
         return commandLine.isConversion() ? commandLine.convert() : commandLine.fitWords();
     }
 
+    if (commandLine.isImageExport()) {
+        // Text needs fonts, so a graphical application; it needs no display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QGuiApplication application(argc, argv);
+        return commandLine.exportImage();
+    }
+
     QApplication application(argc, argv);
     gs::InstallQtTranslation();
     // The compact face the panel layout is made for ("Arial" resolves to Liberation Sans).
