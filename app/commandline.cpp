@@ -1,7 +1,9 @@
 #include "app/commandline.h"
 
 #include "core/consoleprompt.h"
+#include "core/puzzle.h"
 #include "document/documentfile.h"
+#include "output/htmlexport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,11 +14,22 @@ namespace gs {
 
 namespace {
 
+QCommandLineOption htmlOption()
+{
+    return QCommandLineOption(
+            QStringLiteral("export-html"),
+            QStringLiteral("Lädt FILE und schreibt ohne Fenster die HTML-Seite OUT.htm mit den "
+                           "Ausgabe-Einstellungen des Rätsels, daneben arc.gif, wenn die Seite "
+                           "es zeigt."),
+            QStringLiteral("OUT.htm"));
+}
+
 void describe(QCommandLineParser &parser, const QCommandLineOption &convertOption)
 {
     parser.setApplicationDescription(QStringLiteral("Gitterstern – Editor für Felderquiz-Rätsel."));
     parser.addHelpOption();
     parser.addOption(convertOption);
+    parser.addOption(htmlOption());
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Felderquiz-Datei, die geöffnet wird."),
                                  QStringLiteral("[FILE]"));
@@ -54,6 +67,16 @@ CommandLine::CommandLine(int argc, char *argv[])
         m_convertSource = names.constFirst();
         m_convertTarget = parser.value(convert);
     }
+    if (parser.isSet(QStringLiteral("export-html"))) {
+        const QStringList names = parser.positionalArguments();
+        if (!parsed || names.size() != 1 || isConversion()) {
+            fputs(qPrintable(QStringLiteral("Aufruf: gitterstern --export-html OUT.htm FILE\n")),
+                  stderr);
+            std::exit(2);
+        }
+        m_htmlSource = names.constFirst();
+        m_htmlTarget = parser.value(QStringLiteral("export-html"));
+    }
 }
 
 QString CommandLine::fileName(const QCoreApplication &application)
@@ -72,6 +95,23 @@ int CommandLine::convert() const
     const bool done = LoadPuzzle(m_convertSource) && SavePuzzle(m_convertTarget);
     SetPrompt(nullptr);
     return done && !prompt.errorShown() ? 0 : 1;
+}
+
+int CommandLine::exportHtml() const
+{
+    ConsolePrompt prompt;
+    SetPrompt(&prompt);
+    bool done = LoadPuzzle(m_htmlSource) && !prompt.errorShown();
+    if (done) {
+        OutputSettings settings;
+        settings.Get(Puzzle.Infos);
+        const QString error = GenerateHTML(m_htmlTarget, settings);
+        if (!error.isEmpty())
+            prompt.error(error);
+        done = error.isEmpty();
+    }
+    SetPrompt(nullptr);
+    return done ? 0 : 1;
 }
 
 } // namespace gs

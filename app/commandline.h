@@ -7,7 +7,8 @@ class QCoreApplication;
 namespace gs {
 
 // The program's command line: "gitterstern [FILE]" opens FILE in the editor;
-// "gitterstern --convert OUT IN" converts a document without showing a window.
+// "gitterstern --convert OUT IN" converts a document without showing a window;
+// "gitterstern --export-html OUT.htm IN" writes its web page.
 class CommandLine
 {
 public:
@@ -26,9 +27,17 @@ public:
     // message goes to stderr; the result is the process exit code, 0 when no error came up.
     int convert() const;
 
+    bool isHtmlExport() const { return !m_htmlTarget.isEmpty(); }
+    // Loads the source as "Öffnen" does and writes its web page (and "arc.gif" when used) as the
+    // export window's "Speichern" does, with the document's own output settings. A load that
+    // reported an error writes nothing. Messages go to stderr; returns the exit code.
+    int exportHtml() const;
+
 private:
     QString m_convertSource;
     QString m_convertTarget;
+    QString m_htmlSource;
+    QString m_htmlTarget;
 };
 
 } // namespace gs

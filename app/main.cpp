@@ -12,6 +12,10 @@ int main(int argc, char *argv[])
         const QCoreApplication application(argc, argv);
         return commandLine.convert();
     }
+    if (commandLine.isHtmlExport()) {
+        const QCoreApplication application(argc, argv);
+        return commandLine.exportHtml();
+    }
 
     QApplication application(argc, argv);
     // The compact face the panel layout is made for ("Arial" resolves to Liberation Sans).
