@@ -1,9 +1,6 @@
 #!/usr/bin/python3
-"""The exported page in headless Chromium: typing, arrow keys, check and solution buttons.
-
-Usage: tst_browser.py PROGRAM DOCUMENT. Exits 77 (skipped) when Chromium, its driver or
-Selenium is missing.
-"""
+"""tst_browser.py PROGRAM DOCUMENT: the exported page in headless Chromium (typing, arrow
+keys, check and solution buttons); exit code 77 (skipped) without Chromium or Selenium."""
 import os
 import shutil
 import subprocess
@@ -18,7 +15,6 @@ try:
 except ImportError:
     webdriver = None
 
-SKIP = 77
 
 
 def main(program, document):
@@ -34,16 +30,15 @@ def main(program, document):
     if webdriver is None or not shutil.which("chromium") or not shutil.which("chromedriver"):
         print("SKIP: chromium, chromium-driver or python3-selenium is not installed "
               "(sh scripts/setup --browser installs them)")
-        return SKIP
+        return 77
     subprocess.run([program, "--export-html", page, document], check=True, env=env)
 
     options = webdriver.ChromeOptions()
     options.binary_location = shutil.which("chromium")
-    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                 "--no-first-run", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync",
-                 "--user-data-dir=" + os.path.join(folder, "profile")):
-        options.add_argument(flag)
+    for flag in ("headless no-sandbox disable-gpu disable-quic no-first-run disable-sync "
+                 "disable-background-networking disable-component-update").split():
+        options.add_argument("--" + flag)
+    options.add_argument("--user-data-dir=" + os.path.join(folder, "profile"))
     driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")),
                               options=options)
     try:

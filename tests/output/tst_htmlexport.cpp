@@ -101,16 +101,10 @@ private slots:
         const HtmlPage page = MakeHtmlPage(settings, QStringLiteral("/home/anna/Seiten/x.htm"));
         QVERIFY(page.error.isEmpty());
         QCOMPARE(page.usesArc, solvable);
-        QVERIFY(page.text.ends_with("</html>\r\n"));
-
         QFile file(QStringLiteral(GS_TEST_DATA "/") + golden);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList expected = lines(file.readAll().toStdString());
-        const QStringList actual = lines(page.text);
-        for (qsizetype i = 0; i < std::min(expected.size(), actual.size()); ++i)
-            QVERIFY2(actual[i] == expected[i],
-                     qPrintable(QStringLiteral("line %1: %2").arg(i + 1).arg(actual[i])));
-        QCOMPARE(actual.size(), expected.size());
+        // The list ends in an empty entry when the last line ends in CR LF.
+        QCOMPARE(lines(page.text), lines(file.readAll().toStdString()));
     }
 
     // "arc.gif" is written beside the page exactly when a solution number is shown with arcs:
@@ -167,12 +161,11 @@ private slots:
         QVERIFY(QDir(folder.path()).isEmpty());
     }
 
-    // Pictures on another drive, or named without a drive, keep their setting.
+    // A picture on another drive keeps its setting; folder names match in any case.
     void pictureElsewhereKeepsItsPath()
     {
         QCOMPARE(relativePicturePath("C:\\Bilder\\a.jpg", QStringLiteral("/home/anna")),
                  "C:\\Bilder\\a.jpg");
-        QCOMPARE(relativePicturePath("a.jpg", QStringLiteral("/home/anna")), "a.jpg");
         QCOMPARE(relativePicturePath("/HOME/anna/a.jpg", QStringLiteral("/home/anna")), "a.jpg");
     }
 };
