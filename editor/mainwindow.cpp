@@ -323,6 +323,7 @@ void TForm1::createWindows()
     m_form6 = new TForm6(this);
     m_form7 = new TForm7(this);
     m_form5->setSettingsDialog(m_form6);
+    m_form7->setSettingsDialog(m_form6);
     m_form9 = new TForm9(this);
     m_form10 = new TForm10(this);
 }
