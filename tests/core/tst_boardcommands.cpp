@@ -3,6 +3,7 @@
 #include "core/numbering.h"
 #include "core/puzzle.h"
 #include "support/fakeboardview.h"
+#include "support/placefield.h"
 #include "support/scriptedprompt.h"
 
 #include <QTest>
@@ -10,12 +11,6 @@
 using namespace gs;
 
 namespace {
-
-void place(TPoint p, bool hor, const std::string &letters)
-{
-    for (int i = 0; i < int(letters.size()); ++i)
-        SetLetter(hor ? TPoint{p.X + i, p.Y} : TPoint{p.X, p.Y + i}, letters.substr(size_t(i), 1));
-}
 
 // The numbers as "num:col,row,h|v" in list order.
 QString numbers()
@@ -57,11 +52,11 @@ private slots:
     void autoNumbering()
     {
         m_view->numbersInside = true;
-        place({2, 2}, true, "HAUS");
-        place({2, 2}, false, "HUND");
-        place({6, 5}, true, "AB"); // a 2 x 2 square gets no number
-        place({6, 6}, true, "CD");
-        place({8, 1}, false, "XY"); // row 1, numbers inside
+        PlaceWord({2, 2}, true, "HAUS");
+        PlaceWord({2, 2}, false, "HUND");
+        PlaceWord({6, 5}, true, "AB"); // a 2 x 2 square gets no number
+        PlaceWord({6, 6}, true, "CD");
+        PlaceWord({8, 1}, false, "XY"); // row 1, numbers inside
         AutoNumber();
         QCOMPARE(numbers(), "1:2,2h 2:2,2v 3:8,1v");
         AutoNumber();
@@ -69,24 +64,24 @@ private slots:
 
         // Outside, column 1 and row 1 take no number; existing numbers stay in front.
         m_view->numbersInside = false;
-        place({1, 9}, true, "EF");
-        place({4, 8}, false, "GH");
+        PlaceWord({1, 9}, true, "EF");
+        PlaceWord({4, 8}, false, "GH");
         Puzzle.Numbers = {{1, 4, 8, "", false}};
-        place({3, 10}, false, "IJ");
+        PlaceWord({3, 10}, false, "IJ");
         AutoNumber();
         QCOMPARE(numbers(), "1:4,8v 2:2,2h 3:2,2v 4:3,10v");
     }
 
     void renumberingKeepsDefinitions()
     {
-        place({2, 2}, true, "HAUS");
-        place({2, 6}, true, "BAUM");
-        place({5, 2}, false, "SEE");
+        PlaceWord({2, 2}, true, "HAUS");
+        PlaceWord({2, 6}, true, "BAUM");
+        PlaceWord({5, 2}, false, "SEE");
         AutoNumber();
         for (TClueNumber &n : Puzzle.Numbers)
             n.Text = ReadWord(n) + "?";
         Puzzle.Numbers.push_back({4, 9, 9, "weg", true}); // at no word start: dropped
-        place({3, 4}, false, "TO");                       // a word in the middle
+        PlaceWord({3, 4}, false, "TO");                   // a word in the middle
         RenumberKeepingDefinitions();
         QCOMPARE(numbers(), "1:2,2h 2:2,6h 3:3,4v 4:5,2v");
         for (const TClueNumber &n : Puzzle.Numbers)
@@ -140,7 +135,7 @@ private slots:
         QFETCH(QString, message);
         for (const QString &item : board.split(';', Qt::SkipEmptyParts)) {
             const QStringList parts = item.split(',');
-            place({parts[0].toInt(), parts[1].toInt()}, false, parts[2].toStdString());
+            PlaceWord({parts[0].toInt(), parts[1].toInt()}, false, parts[2].toStdString());
         }
         SetLetter({5, 4}, "T");
         SelectedField = {5, 4};
@@ -164,8 +159,8 @@ private slots:
         FitWord(); // an empty field holds no letter of any word
         QCOMPARE(m_prompt->lastText(),
                  "Das eingegebene Wort beinhaltet den Buchstaben im markierten Feld nicht!");
-        place({2, 3}, true, "A-B");
-        place({3, 2}, false, "C-D");
+        PlaceWord({2, 3}, true, "A-B");
+        PlaceWord({3, 2}, false, "C-D");
         FitWord();
         QCOMPARE(m_prompt->lastText(), "An dieser Stelle kann kein Wort eingefügt werden!");
         SelectedField = {-1, -1};
@@ -176,7 +171,7 @@ private slots:
 
     void emptyFields()
     {
-        place({2, 2}, true, "A- ");
+        PlaceWord({2, 2}, true, "A- ");
         FieldAt({2, 2}).Block = false;
         EmptyFieldsToBlocks();
         QVERIFY(GetField({3, 2}).Block && !GetField({2, 2}).Block && !GetField({4, 2}).Block);
