@@ -101,30 +101,15 @@ private slots:
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("column"); // column 5, rows 1..8 afterwards
         QTest::addColumn<QString>("message");
-        QTest::newRow("first T") << ""
-                                 << "tante"
-                                 << "...TANTE"
-                                 << "";
-        QTest::newRow("second T") << "5,6,X"
-                                  << "tante"
-                                  << "TANTEX.."
-                                  << "";
-        QTest::newRow("both collide") << "5,2,Q;5,6,X"
-                                      << "tante"
-                                      << ".Q.T.X.."
-                                      << "Felder überschreiben";
-        QTest::newRow("letter missing") << ""
-                                        << "haus"
-                                        << "...T...."
-                                        << "Fehler";
-        QTest::newRow("beyond the edge") << ""
-                                         << "kabelt"
-                                         << "...T...."
-                                         << "Fehler";
-        QTest::newRow("cancelled") << ""
-                                   << ""
-                                   << "...T...."
-                                   << "";
+        const char *rows[][5]
+                = {{"first T", "", "tante", "...TANTE", ""},
+                   {"second T", "5,6,X", "tante", "TANTEX..", ""},
+                   {"both collide", "5,2,Q;5,6,X", "tante", ".Q.T.X..", "Felder überschreiben"},
+                   {"letter missing", "", "haus", "...T....", "Fehler"},
+                   {"beyond the edge", "", "kabelt", "...T....", "Fehler"},
+                   {"cancelled", "", "", "...T....", ""}};
+        for (const auto &r : rows)
+            QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]) << QString(r[3]) << QString(r[4]);
     }
 
     void fitWord()
