@@ -360,7 +360,7 @@ private slots:
         click({2, 3});
         prompt->texts << QStringLiteral("ei");
         key(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(prompt->inputCaptions.last(), QStringLiteral("Wort vertikal einfügen"));
+        QCOMPARE(prompt->inputCaptions, QList<QString>{QStringLiteral("Wort vertikal einfügen")});
         QCOMPARE(ReadWord(MakeClueNumber(2, 3, "", false)), "EI");
         QCOMPARE(form->sidePanel()->keySink()->text(), KeySink::Text);
     }
