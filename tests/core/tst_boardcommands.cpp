@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+#include <optional>
+
 using namespace gs;
 
 namespace {
@@ -31,22 +33,17 @@ class TestBoardCommands : public QObject
 {
     Q_OBJECT
 
-    FakeBoardView *m_view = nullptr;
-    ScriptedPrompt *m_prompt = nullptr;
+    // Fresh for every test: each installs itself when made.
+    std::optional<FakeBoardView> m_view;
+    std::optional<ScriptedPrompt> m_prompt;
 
 private slots:
     void init()
     {
-        m_view = new FakeBoardView;
-        m_prompt = new ScriptedPrompt;
+        m_view.emplace();
+        m_prompt.emplace();
         NewPuzzle();
         Modified = false;
-    }
-
-    void cleanup()
-    {
-        delete m_prompt;
-        delete m_view;
     }
 
     void autoNumbering()
