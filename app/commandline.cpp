@@ -69,7 +69,9 @@ int CommandLine::convert() const
 {
     ConsolePrompt prompt;
     SetPrompt(&prompt);
-    const bool done = LoadPuzzle(m_convertSource) && SavePuzzle(m_convertTarget);
+    // A load that reported an error saves nothing: the target (perhaps the source) stays whole.
+    const bool done
+            = LoadPuzzle(m_convertSource) && !prompt.errorShown() && SavePuzzle(m_convertTarget);
     SetPrompt(nullptr);
     return done && !prompt.errorShown() ? 0 : 1;
 }

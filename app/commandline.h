@@ -22,8 +22,9 @@ public:
     static QString fileName(const QCoreApplication &application);
 
     bool isConversion() const { return !m_convertTarget.isEmpty(); }
-    // Loads the conversion's source as "Öffnen" does and saves it as "Speichern" does. Every
-    // message goes to stderr; the result is the process exit code, 0 when no error came up.
+    // Loads the conversion's source as "Öffnen" does and, when that showed no error, saves it as
+    // "Speichern" does. Every message goes to stderr; the result is the process exit code, 0
+    // when no error came up.
     int convert() const;
 
 private:

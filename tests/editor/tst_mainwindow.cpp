@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -201,12 +202,12 @@ private slots:
 
     void startupFileThatCannotBeOpened_data()
     {
-        QTest::addColumn<QString>("name"); // in a fresh folder; empty: the folder itself
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("name");    // in a fresh folder; empty: the folder itself
+        QTest::addColumn<QString>("message"); // %1: the path, %2: the name without folder
         QTest::newRow("missing") << "fehlt.gsd"
-                                 << " wurde nicht gefunden!";
+                                 << "Die Datei %1 wurde nicht gefunden!";
         QTest::newRow("directory") << ""
-                                   << " ist ein Ordner und kann nicht geöffnet werden!";
+                                   << "%2 kann nicht gelesen werden!";
     }
 
     void startupFileThatCannotBeOpened()
@@ -219,10 +220,27 @@ private slots:
         QTRY_COMPARE(m_prompt->shown.size(), 1);
         QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Fehler"));
         QCOMPARE(m_prompt->shown.first().icon, Prompt::Icon::Warning);
-        QCOMPARE(m_prompt->lastText(), QStringLiteral("Die Datei ") + path + message);
+        QCOMPARE(m_prompt->lastText(),
+                 QString(message).replace("%1", path).replace("%2", QFileInfo(path).fileName()));
         QVERIFY(!Modified);
         QVERIFY(IsBoardEmpty());
         QCOMPARE(m_form->windowTitle(), caption);
+        QVERIFY(m_form->currentFileName().isEmpty());
+    }
+
+    void startupFileReadInPartIsUnnamedAndModified()
+    {
+        // As after "Öffnen": closing asks before the partial copy is discarded.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("alt.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Felderquiz\r\nA\r\n");
+        file.close();
+        showForm(path);
+        QTRY_COMPARE(m_prompt->shown.size(), 1);
+        QCOMPARE(GetLetter({1, 1}), std::string("A"));
+        QVERIFY(Modified);
         QVERIFY(m_form->currentFileName().isEmpty());
     }
 
