@@ -1,5 +1,6 @@
-// Loads arbitrary bytes as a puzzle file the way "Öffnen" does, repaint included (with fonts,
-// on the offscreen platform), and checks that the result stays within what the editor makes.
+// Loads arbitrary bytes as a puzzle file the way "Öffnen" does, repaint included, and checks
+// that the result stays within what the editor makes. No QGuiApplication: the repaint then
+// skips text, which keeps a run several times faster (the geometry is all drawn).
 
 #include "core/puzzle.h"
 #include "core/render.h"
@@ -7,7 +8,6 @@
 #include "fuzz/silentprompt.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -40,10 +40,8 @@ void checkBounded()
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication application(*argc, *argv);
     static SilentPrompt prompt;
     SetPrompt(&prompt);
     directory = new QTemporaryDir;
