@@ -48,15 +48,17 @@ TForm9::TForm9(QWidget *parent)
 
     m_wordList = new QPlainTextEdit(page);
     m_wordList->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_wordList->setMinimumWidth(ListWidth);
     m_wordList->setFixedHeight(225);
     auto *reread = button(QStringLiteral("Definitionen neu einlesen"), page);
     m_unplacedList = new QListWidget(page);
-    m_unplacedList->setMinimumWidth(ListWidth);
     m_unplacedList->setFixedHeight(145);
     QPalette red = m_unplacedList->palette();
     red.setColor(QPalette::Text, Qt::red);
     m_unplacedList->setPalette(red);
+    // The column is as wide as the lists, or the button where its text needs more.
+    const int listWidth = qMax(ListWidth, reread->sizeHint().width());
+    m_wordList->setFixedWidth(listWidth);
+    m_unplacedList->setFixedWidth(listWidth);
     auto *left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("Geben Sie hier Begriffe ein:"), page));
     left->addWidget(m_wordList);
