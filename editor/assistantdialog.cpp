@@ -77,6 +77,7 @@ TForm9::TForm9(QWidget *parent)
     scroll->setWidget(m_preview);
     scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_message = new QLabel(page);
+    m_message->setObjectName(QStringLiteral("message"));
     m_message->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *right = new QVBoxLayout;
     right->addWidget(scroll, 1);
