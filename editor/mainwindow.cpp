@@ -325,6 +325,10 @@ void TForm1::createWindows()
     m_form5->setSettingsDialog(m_form6);
     m_form7->setSettingsDialog(m_form6);
     m_form9 = new TForm9(this);
+    connect(m_form9, &TForm9::puzzleApplied, this, [this] {
+        UpdateFieldPanel();
+        CheckScrolling();
+    });
     m_form10 = new TForm10(this);
 }
 
