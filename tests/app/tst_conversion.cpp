@@ -1,5 +1,6 @@
+#include "support/runprogram.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,22 +15,9 @@ class TestConversion : public QObject
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    // Runs the program with --convert and the arguments, without a display; returns its exit
-    // code and keeps stderr.
     int convert(const QStringList &arguments, QString *errors = nullptr)
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.remove(QStringLiteral("DISPLAY"));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(GS_PROGRAM),
-                      QStringList{QStringLiteral("--convert")} + arguments);
-        if (!process.waitForFinished(30000))
-            return -1;
-        if (errors)
-            *errors = QString::fromUtf8(process.readAllStandardError());
-        return process.exitCode();
+        return runProgram(QStringList{QStringLiteral("--convert")} + arguments, errors);
     }
 
 private slots:

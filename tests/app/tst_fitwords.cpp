@@ -1,8 +1,8 @@
 #include "core/puzzle.h"
 #include "document/documentfile.h"
+#include "support/runprogram.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,16 +24,7 @@ class TestFitWords : public QObject
         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
         file.write(wordList);
         file.close();
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.remove(QStringLiteral("DISPLAY"));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(GS_PROGRAM),
-                      QStringList{QStringLiteral("--fit-words"), words} + arguments);
-        process.waitForFinished(30000);
-        m_errors = QString::fromUtf8(process.readAll() + process.readAllStandardError());
-        return process.exitCode();
+        return runProgram(QStringList{QStringLiteral("--fit-words"), words} + arguments, &m_errors);
     }
 
 private slots:

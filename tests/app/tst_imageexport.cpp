@@ -1,6 +1,7 @@
+#include "support/runprogram.h"
+
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,17 +14,7 @@ class TestImageExport : public QObject
 
     int exportImage(const QString &out, const QString &source, QString *errors = nullptr)
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.remove(QStringLiteral("DISPLAY"));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(GS_PROGRAM), {QStringLiteral("--export-image"), out, source});
-        if (!process.waitForFinished(30000))
-            return -1;
-        if (errors)
-            *errors = QString::fromUtf8(process.readAllStandardError());
-        return process.exitCode();
+        return runProgram({QStringLiteral("--export-image"), out, source}, errors);
     }
 
 private slots:

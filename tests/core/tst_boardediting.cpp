@@ -103,30 +103,6 @@ private slots:
         QCOMPARE(word, std::string("KEEP"));
     }
 
-    void insertWordCommand()
-    {
-        ScriptedPrompt prompt;
-        InsertWordCommand(true);
-        QCOMPARE(prompt.lastText(), QStringLiteral("Es ist kein Feld markiert!"));
-        QVERIFY(prompt.inputCaptions.isEmpty());
-
-        PlaceWord({2, 2}, true, "OBST-X");
-        SelectedField = {2, 2};
-        prompt.texts.enqueue(QStringLiteral("obsternte"));
-        prompt.answers.enqueue(Prompt::Answer::No); // the hyphen clashes
-        InsertWordCommand(true);
-        QCOMPARE(prompt.inputCaptions.last(), QStringLiteral("Wort horizontal einfügen"));
-        QCOMPARE(prompt.inputDefaults.last(), QStringLiteral("OBST"));
-        QCOMPARE(BoardPicture({2, 2}, {7, 2}), std::string("OBST-X"));
-        QVERIFY(!Modified);
-
-        InsertWordCommand(false); // cancelled: an empty word, still repainted and modified
-        QCOMPARE(prompt.inputCaptions.last(), QStringLiteral("Wort vertikal einfügen"));
-        QCOMPARE(prompt.inputDefaults.last(), QStringLiteral("O"));
-        QVERIFY(Modified);
-        QCOMPARE(GetLetter({2, 3}), std::string());
-    }
-
     void shiftingIsRefused()
     {
         SetLetter({5, 5}, " ");

@@ -120,24 +120,6 @@ private slots:
         QCOMPARE(view.solutionWord.size(), MaxSolutionNumber); // the previous word stays
     }
 
-    void numberDirection()
-    {
-        QCOMPARE(NumberDirection(), -1); // nothing selected
-        SetLetter({2, 2}, "A");
-        SetLetter({3, 2}, "B");
-        SelectedField = {2, 2};
-        QCOMPARE(NumberDirection(), 0);
-        Puzzle.Numbers.push_back({1, 2, 2, "", true});
-        QCOMPARE(NumberDirection(), 1);
-        Puzzle.Numbers.push_back({2, 2, 2, "", false});
-        QCOMPARE(NumberDirection(), -1);
-        SetLetter({1, 2}, " "); // a blank field on the left is not free
-        Puzzle.Numbers = {{1, 2, 2, "", false}};
-        QCOMPARE(NumberDirection(), 0);
-        Puzzle.Numbers.clear();
-        QCOMPARE(NumberDirection(), 1);
-    }
-
     void solutionFrameStaysStraight()
     {
         FakeBoardView view;

