@@ -7,7 +7,8 @@ class QCoreApplication;
 namespace gs {
 
 // The program's command line: "gitterstern [FILE]" opens FILE in the editor;
-// "gitterstern --convert OUT IN" converts a document without showing a window.
+// "gitterstern --convert OUT IN" converts a document without showing a window;
+// "gitterstern --fit-words WORDS OUT [IN]" fits a word list into a document without a window.
 class CommandLine
 {
 public:
@@ -26,9 +27,19 @@ public:
     // message goes to stderr; the result is the process exit code, 0 when no error came up.
     int convert() const;
 
+    bool isWordFitting() const { return !m_fitTarget.isEmpty(); }
+    // Fits the word list into the source (a new puzzle without one) as the assistant's
+    // "Felderquiz generieren" with numbers and "Übernehmen" do, and saves the result as
+    // "Speichern" does. The message line, the unplaced words and every message go to stderr;
+    // the result is the process exit code, 0 when the result was saved.
+    int fitWords() const;
+
 private:
     QString m_convertSource;
     QString m_convertTarget;
+    QString m_wordList;
+    QString m_fitSource;
+    QString m_fitTarget;
 };
 
 } // namespace gs

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "editor/dialogprompt.h"
 #include "editor/mainwindow.h"
+#include "editor/qttranslation.h"
 
 #include <QApplication>
 #include <QFont>
@@ -8,12 +9,13 @@
 int main(int argc, char *argv[])
 {
     const gs::CommandLine commandLine(argc, argv);
-    if (commandLine.isConversion()) {
+    if (commandLine.isConversion() || commandLine.isWordFitting()) {
         const QCoreApplication application(argc, argv);
-        return commandLine.convert();
+        return commandLine.isConversion() ? commandLine.convert() : commandLine.fitWords();
     }
 
     QApplication application(argc, argv);
+    gs::InstallQtTranslation();
     // The compact face the panel layout is made for ("Arial" resolves to Liberation Sans).
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
 

@@ -1,4 +1,5 @@
 #include "benchmain.h"
+#include "core/boardcommands.h"
 #include "core/puzzle.h"
 #include "core/render.h"
 #include "editor/keysink.h"
@@ -63,6 +64,62 @@ void BM_TypeLetterFullBoard(benchmark::State &state)
     gs::Modified = false;
 }
 BENCHMARK(BM_TypeLetterFullBoard)->Unit(benchmark::kMillisecond);
+
+// A 50 x 40 crossword lattice of 400 words: four letters across in the odd rows, three down
+// in the columns 1 and 3 of every five.
+void fillLattice()
+{
+    gs::NewPuzzle();
+    for (int col = 1; col <= gs::MaxCols; ++col) {
+        for (int row = 1; row <= gs::MaxRows; ++row) {
+            const bool across = row % 2 == 1 && col % 5 != 0;
+            const bool down = (col % 5 == 1 || col % 5 == 3) && row % 4 != 0;
+            if (across || down)
+                gs::SetLetter({col, row}, std::string(1, char('A' + (col + row) % 26)));
+        }
+    }
+}
+
+// One numbering command on the lattice in the shown main window, repaint on the screen
+// included; prepare runs untimed before each command.
+template<typename Command, typename Prepare>
+void numberLattice(benchmark::State &state, Command command, Prepare prepare)
+{
+    gs::TForm1 form;
+    form.show();
+    if (!activate(form)) {
+        state.SkipWithError("the main window did not become active");
+        return;
+    }
+    fillLattice();
+    form.setNumbersInsideChecked(true);
+    gs::AutoNumber();
+    for (auto _ : state) {
+        state.PauseTiming();
+        prepare();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        command();
+        QApplication::processEvents();
+    }
+    state.counters["numbers"] = double(gs::Puzzle.Numbers.size());
+    gs::Modified = false;
+}
+
+void BM_AutoNumberFullBoard(benchmark::State &state)
+{
+    numberLattice(state, gs::AutoNumber, [] {
+        gs::Puzzle.Numbers.clear();
+        gs::RedrawBoard();
+    });
+}
+BENCHMARK(BM_AutoNumberFullBoard)->Unit(benchmark::kMillisecond);
+
+void BM_RenumberFullBoard(benchmark::State &state)
+{
+    numberLattice(state, gs::RenumberKeepingDefinitions, [] {});
+}
+BENCHMARK(BM_RenumberFullBoard)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

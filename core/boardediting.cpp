@@ -124,6 +124,17 @@ bool WordCollides(TPoint p, bool hor, const std::string &word)
     return false;
 }
 
+bool AskOverwrite()
+{
+    return ActivePrompt().message(
+                   QStringLiteral("Felder überschreiben"),
+                   QStringLiteral("Das einzufügende Wort überschneidet sich mit anderen Feldern. "
+                                  "Sollen diese Felder überschrieben werden?"),
+                   Prompt::Icon::Question,
+                   Prompt::Buttons::YesNo)
+           == Prompt::Answer::Yes;
+}
+
 void InsertWord(TPoint p, bool hor, const std::string &word)
 {
     if (!wordFits(p, hor, word)) {
@@ -131,16 +142,8 @@ void InsertWord(TPoint p, bool hor, const std::string &word)
                                             "Feldbegrenzung hinaus geht!"));
         return;
     }
-    if (WordCollides(p, hor, word)) {
-        const auto answer = ActivePrompt().message(
-                QStringLiteral("Felder überschreiben"),
-                QStringLiteral("Das einzufügende Wort überschneidet sich mit anderen Feldern. "
-                               "Sollen diese Felder überschrieben werden?"),
-                Prompt::Icon::Question,
-                Prompt::Buttons::YesNo);
-        if (answer != Prompt::Answer::Yes)
-            return;
-    }
+    if (WordCollides(p, hor, word) && !AskOverwrite())
+        return;
     for (int i = 0; i < int(word.size()); ++i)
         SetLetter(letterPosition(p, hor, i), word.substr(size_t(i), 1));
     RedrawBoard();
@@ -210,10 +213,10 @@ bool CanShift(int dir)
     }
 }
 
-void ShiftPuzzle(int dir)
+bool ShiftPuzzle(int dir)
 {
     if (!CanShift(dir))
-        return;
+        return false;
     const TPoint offset = shiftOffset(dir);
     const int oldCols = BoardCols();
     const int oldRows = BoardRows();
@@ -245,6 +248,7 @@ void ShiftPuzzle(int dir)
     if (View())
         View()->checkScrolling();
     Modified = true;
+    return true;
 }
 
 } // namespace gs

@@ -20,6 +20,8 @@ inline constexpr int MaxWordLength = 20;
 std::string ReadWord(const TClueNumber &number);
 // True when a letter of word other than the first would land on a different non-blank letter.
 bool WordCollides(TPoint p, bool hor, const std::string &word);
+// The question before a word replaces other letters; true when the user allows it.
+bool AskOverwrite();
 // Writes word from p after the bound check and, on a clash, the overwrite question.
 void InsertWord(TPoint p, bool hor, const std::string &word);
 // The input box for a word; sets word only when a valid word was entered.
@@ -27,7 +29,8 @@ void AskWord(const QString &caption, const std::string &defaultWord, std::string
 // "Horizontal einfügen" (hor) and "Vertikal einfügen" at the selected field.
 void InsertWordCommand(bool hor);
 bool CanShift(int dir);
-// Moves fields, numbers, solution frame and selection one field in dir.
-void ShiftPuzzle(int dir);
+// Moves fields, numbers, solution frame and selection one field in dir; false, with nothing
+// changed, when CanShift refuses.
+bool ShiftPuzzle(int dir);
 
 } // namespace gs

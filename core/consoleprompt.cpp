@@ -27,7 +27,8 @@ std::optional<QString> ConsolePrompt::input(const QString &, const QString &, co
     return std::nullopt;
 }
 
-std::optional<QString> ConsolePrompt::openFileName(const QString &, const QString &)
+std::optional<QString>
+ConsolePrompt::openFileName(const QString &, const QString &, const QString &)
 {
     return std::nullopt;
 }

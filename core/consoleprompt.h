@@ -14,7 +14,8 @@ public:
     std::optional<QString>
     input(const QString &caption, const QString &label, const QString &defaultText) override;
     std::optional<QString> openFileName(const QString &filter,
-                                        const QString &defaultSuffix) override;
+                                        const QString &defaultSuffix,
+                                        const QString &currentName) override;
     std::optional<QString> saveFileName(const QString &filter,
                                         const QString &defaultSuffix,
                                         const QString &currentName) override;

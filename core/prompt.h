@@ -23,8 +23,11 @@ public:
     // A one-line input box; nothing when cancelled.
     virtual std::optional<QString>
     input(const QString &caption, const QString &label, const QString &defaultText) = 0;
-    // Filters are given as "Description (*.ext)|*.ext" pairs.
-    virtual std::optional<QString> openFileName(const QString &filter, const QString &defaultSuffix)
+    // Filters are given as "Description (*.ext)|*.ext" pairs. The dialogs start in the folder of
+    // currentName when one is given, else in the folder used last.
+    virtual std::optional<QString> openFileName(const QString &filter,
+                                                const QString &defaultSuffix,
+                                                const QString &currentName = QString())
             = 0;
     virtual std::optional<QString>
     saveFileName(const QString &filter, const QString &defaultSuffix, const QString &currentName)

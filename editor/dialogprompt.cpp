@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRegularExpression>
 
 namespace gs {
@@ -30,44 +29,31 @@ QMessageBox::Icon messageIcon(Prompt::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-struct ButtonChoice
-{
-    QMessageBox::StandardButton button;
-    Prompt::Answer answer;
-    const char *text;
-};
-
-const ButtonChoice okButton{QMessageBox::Ok, Prompt::Answer::Ok, "OK"};
-const ButtonChoice yesButton{QMessageBox::Yes, Prompt::Answer::Yes, "Ja"};
-const ButtonChoice noButton{QMessageBox::No, Prompt::Answer::No, "Nein"};
-const ButtonChoice cancelButton{QMessageBox::Cancel, Prompt::Answer::Cancel, "Abbrechen"};
-
-QList<ButtonChoice> buttonChoices(Prompt::Buttons buttons)
+QMessageBox::StandardButtons standardButtons(Prompt::Buttons buttons)
 {
     switch (buttons) {
     case Prompt::Buttons::Ok:
-        return {okButton};
+        break;
     case Prompt::Buttons::YesNo:
-        return {yesButton, noButton};
+        return QMessageBox::Yes | QMessageBox::No;
     case Prompt::Buttons::YesNoCancel:
-        return {yesButton, noButton, cancelButton};
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
-    return {okButton};
+    return QMessageBox::Ok;
 }
 
-void germanLabels(QFileDialog &dialog, const QString &accept)
+Prompt::Answer answerOf(int button)
 {
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
-    dialog.setLabelText(QFileDialog::Accept, accept);
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
-}
-
-void setFilter(QFileDialog &dialog, const QString &filter, const QString &defaultSuffix)
-{
-    dialog.setNameFilters(DialogPrompt::nameFilters(filter));
-    dialog.setDefaultSuffix(defaultSuffix);
+    switch (button) {
+    case QMessageBox::Yes:
+        return Prompt::Answer::Yes;
+    case QMessageBox::No:
+        return Prompt::Answer::No;
+    case QMessageBox::Cancel:
+        return Prompt::Answer::Cancel;
+    default:
+        return Prompt::Answer::Ok;
+    }
 }
 
 } // namespace
@@ -87,19 +73,10 @@ DialogPrompt::message(const QString &caption, const QString &text, Icon icon, Bu
 {
     QString shownText = text;
     shownText.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox box(messageIcon(icon), caption, shownText, QMessageBox::NoButton, dialogParent());
-    const QList<ButtonChoice> choices = buttonChoices(buttons);
-    for (const ButtonChoice &choice : choices)
-        box.addButton(choice.button)->setText(QString::fromUtf8(choice.text));
-    box.setEscapeButton(box.button(choices.last().button));
-    box.exec();
-    const auto clicked = box.standardButton(box.clickedButton());
-    for (const ButtonChoice &choice : choices) {
-        if (choice.button == clicked)
-            return choice.answer;
-    }
-    // Closed without a button: the escape button's answer (Cancel, No or OK).
-    return choices.last().answer;
+    // Closed without a button, the box answers with its escape button: Cancel, No or OK.
+    QMessageBox box(
+            messageIcon(icon), caption, shownText, standardButtons(buttons), dialogParent());
+    return answerOf(box.exec());
 }
 
 std::optional<QString>
@@ -109,24 +86,19 @@ DialogPrompt::input(const QString &caption, const QString &label, const QString 
     dialog.setWindowTitle(caption);
     dialog.setLabelText(label);
     dialog.setTextValue(defaultText);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
 }
 
 std::optional<QString> DialogPrompt::openFileName(const QString &filter,
-                                                  const QString &defaultSuffix)
+                                                  const QString &defaultSuffix,
+                                                  const QString &currentName)
 {
     QFileDialog dialog(dialogParent(), QStringLiteral("Öffnen"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    germanLabels(dialog, QStringLiteral("Öffnen"));
-    setFilter(dialog, filter, defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return runFileDialog(dialog, filter, defaultSuffix, currentName, false);
 }
 
 std::optional<QString> DialogPrompt::saveFileName(const QString &filter,
@@ -136,26 +108,29 @@ std::optional<QString> DialogPrompt::saveFileName(const QString &filter,
     QFileDialog dialog(dialogParent(), QStringLiteral("Speichern unter"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // Asked below, in German.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    germanLabels(dialog, QStringLiteral("Speichern"));
-    setFilter(dialog, filter, defaultSuffix);
+    return runFileDialog(dialog, filter, defaultSuffix, currentName, true);
+}
+
+std::optional<QString> DialogPrompt::runFileDialog(QFileDialog &dialog,
+                                                   const QString &filter,
+                                                   const QString &defaultSuffix,
+                                                   const QString &currentName,
+                                                   bool proposeName)
+{
+    dialog.setNameFilters(nameFilters(filter));
+    dialog.setDefaultSuffix(defaultSuffix);
+    const QFileInfo current(currentName);
     if (!currentName.isEmpty())
-        dialog.selectFile(currentName);
-    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        const QString chosen = dialog.selectedFiles().constFirst();
-        if (!QFileInfo::exists(chosen))
-            return chosen;
-        const Answer replace = message(QStringLiteral("Speichern unter bestätigen"),
-                                       QFileInfo(chosen).fileName()
-                                               + QStringLiteral(" ist bereits vorhanden.\n"
-                                                                "Möchten Sie sie ersetzen?"),
-                                       Icon::Warning,
-                                       Buttons::YesNo);
-        if (replace == Answer::Yes)
-            return chosen;
-    }
-    return std::nullopt;
+        dialog.setDirectory(current.absolutePath());
+    else if (!m_lastFolder.isEmpty())
+        dialog.setDirectory(m_lastFolder);
+    if (proposeName && !currentName.isEmpty())
+        dialog.selectFile(current.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    m_lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 QStringList DialogPrompt::nameFilters(const QString &filter)

@@ -183,7 +183,39 @@ void drawShiftArrows(QPainter &p)
     p.drawPolygon(arrows);
 }
 
+// The preview of a new number: three fields of a word, the first with its number, and an arrow
+// along the word.
+void drawNumberedWord(QPainter &p, bool hor)
+{
+    for (int i = 0; i < 3; ++i)
+        cell(p, hor ? 0.5 + 5 * i : 5.5, hor ? 5.5 : 0.5 + 5 * i);
+    p.setPen(QColor(160, 0, 0));
+    QFont font = p.font();
+    font.setPixelSize(3);
+    p.setFont(font);
+    p.drawText(QRectF(hor ? 1.2 : 6.2, hor ? 5.8 : 0.8, 3, 3), Qt::AlignLeft | Qt::AlignTop, "1");
+    if (hor)
+        arrow(p, {2, 10.5}, {15, 10.5});
+    else
+        arrow(p, {10.5, 2}, {10.5, 15});
+}
+
+void drawHorizontalArrow(QPainter &p)
+{
+    drawNumberedWord(p, true);
+}
+
+void drawVerticalArrow(QPainter &p)
+{
+    drawNumberedWord(p, false);
+}
+
 } // namespace
+
+QPixmap EditorIcons::directionArrow(bool hor, int size)
+{
+    return render(hor ? drawHorizontalArrow : drawVerticalArrow, size);
+}
 
 QIcon EditorIcons::application()
 {

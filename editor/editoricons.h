@@ -21,6 +21,8 @@ public:
     static QIcon definitions();
     // A four-way arrow of the given edge length.
     static QPixmap shiftArrows(int size);
+    // The number dialog's preview of a horizontal (hor) or vertical number.
+    static QPixmap directionArrow(bool hor, int size);
 };
 
 } // namespace gs

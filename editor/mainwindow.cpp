@@ -1,5 +1,6 @@
 #include "editor/mainwindow.h"
 
+#include "core/boardcommands.h"
 #include "core/boardediting.h"
 #include "core/cp1252.h"
 #include "core/numbering.h"
@@ -99,6 +100,7 @@ TForm1::TForm1(QWidget *parent)
     createToolBar();
     setCentralWidget(createBoardArea());
     connectBoardEditing();
+    connectCommands();
     resize(806, 643);
     SetBoardView(this);
 }
@@ -181,11 +183,34 @@ void TForm1::createMenus()
         if (!IsBoardEmpty())
             openModal(m_form7);
     });
-    connect(m_insertGridAction, &QAction::triggered, this, [this] { openModal(m_form2); });
     connect(m_outputSettingsAction, &QAction::triggered, this, [this] { openModal(m_form6); });
     connect(m_rasterAction, &QAction::toggled, this, [] { RedrawBoard(); });
     connect(m_assistantAction, &QAction::triggered, this, [this] { openModal(m_form9); });
     connect(m_infoAction, &QAction::triggered, this, [this] { openModal(m_form10); });
+}
+
+void TForm1::connectCommands()
+{
+    connect(m_insertGridAction, &QAction::triggered, this, &TForm1::insertGrid);
+    connect(m_emptyToBlocksAction, &QAction::triggered, this, [this] {
+        runBoardCommand(EmptyFieldsToBlocks);
+    });
+    connect(m_deleteEmptyAction, &QAction::triggered, this, [this] {
+        runBoardCommand([] { DeleteEmptyFields(); });
+    });
+    connect(m_insertFittingAction, &QAction::triggered, this, [this] { runBoardCommand(FitWord); });
+    connect(m_newNumberAction, &QAction::triggered, this, &TForm1::newNumber);
+    connect(m_numbersMenu, &QMenu::aboutToShow, this, &TForm1::refreshDeleteNumberEntries);
+    connect(m_deleteHorizontalNumberAction, &QAction::triggered, this, [this] {
+        deleteNumber(true);
+    });
+    connect(m_deleteVerticalNumberAction, &QAction::triggered, this, [this] {
+        deleteNumber(false);
+    });
+    connect(m_autoNumberAction, &QAction::triggered, this, [] { AutoNumber(); });
+    connect(m_renumberAction, &QAction::triggered, this, [] { RenumberKeepingDefinitions(); });
+    connect(m_deleteAllNumbersAction, &QAction::triggered, this, &TForm1::deleteAllNumbers);
+    connect(m_definitionsAction, &QAction::triggered, this, [this] { openModal(m_form4); });
 }
 
 void TForm1::createToolBar()
@@ -362,7 +387,8 @@ void TForm1::Oeffnen1Click()
 {
     if (Modified && AskSaveChanges())
         return;
-    if (const auto fileName = ActivePrompt().openFileName(documentFilter, documentSuffix))
+    if (const auto fileName
+        = ActivePrompt().openFileName(documentFilter, documentSuffix, m_currentFileName))
         LoadPuzzle(*fileName);
 }
 
@@ -426,7 +452,10 @@ void TForm1::Image1DblClick()
 void TForm1::boardKeyPressed(const QKeyEvent &event)
 {
     FormKeyDown(event.key());
-    FormKeyPress(event.text());
+    // Keys with Alt or Ctrl held are commands, not typing; both together are AltGr.
+    const auto held = event.modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+    if (held == Qt::NoModifier || held == (Qt::AltModifier | Qt::ControlModifier))
+        FormKeyPress(event.text());
 }
 
 void TForm1::FormKeyDown(int key)
@@ -509,6 +538,88 @@ void TForm1::insertWord(bool hor)
 {
     InsertWordCommand(hor);
     UpdateFieldPanel();
+}
+
+void TForm1::runBoardCommand(void (*command)())
+{
+    command();
+    UpdateFieldPanel();
+}
+
+void TForm1::newNumber()
+{
+    const TPoint s = SelectedField;
+    const QString refused = QStringLiteral("An dieser Stelle kann keine Nummer eingefügt werden!");
+    if (IsNoField(s)) {
+        ActivePrompt().error(QStringLiteral("Es ist kein Feld markiert!"));
+        return;
+    }
+    if (IsBlankField(s)) {
+        ActivePrompt().error(refused);
+        return;
+    }
+    if (!NumbersDrawnInside() && (s.X == 1 || s.Y == 1)) {
+        ActivePrompt().error(QStringLiteral("Um eine Nummer in der linken/oberen Ecke einfügen "
+                                            "zu können, muss 'Nummern in Kästchen' "
+                                            "eingeschaltet sein."));
+        return;
+    }
+    const int direction = NumberDirection();
+    const bool bothTaken = FindHorNumber(s).Col != -1 && FindVerNumber(s).Col != -1;
+    if ((direction != 0 && direction != 1) || bothTaken) {
+        ActivePrompt().error(refused);
+        return;
+    }
+    if (m_form3) {
+        m_form3->setDirection(direction);
+        m_form3->exec();
+    }
+}
+
+void TForm1::refreshDeleteNumberEntries()
+{
+    for (const bool hor : {true, false}) {
+        const TClueNumber number
+                = hor ? FindHorNumber(SelectedField) : FindVerNumber(SelectedField);
+        QAction *entry = hor ? m_deleteHorizontalNumberAction : m_deleteVerticalNumberAction;
+        entry->setVisible(number.Col != -1);
+        entry->setText(QStringLiteral("[%1] ").arg(number.Num) + toQString(ReadWord(number)));
+    }
+}
+
+void TForm1::deleteNumber(bool hor)
+{
+    const TClueNumber number = hor ? FindHorNumber(SelectedField) : FindVerNumber(SelectedField);
+    if (number.Col == -1)
+        return;
+    const auto answer
+            = ActivePrompt().message(QStringLiteral("Nummer löschen"),
+                                     QStringLiteral("Nummer %1 wirklich löschen?").arg(number.Num),
+                                     Prompt::Icon::Question,
+                                     Prompt::Buttons::YesNo);
+    if (answer == Prompt::Answer::Yes)
+        DeleteNumber(number);
+}
+
+void TForm1::deleteAllNumbers()
+{
+    const auto answer = ActivePrompt().message(
+            QStringLiteral("Alle Nummern löschen"),
+            QStringLiteral("Sollen wirklich alle Nummern (mitsamt Definitionen) gelöscht werden?"),
+            Prompt::Icon::Question,
+            Prompt::Buttons::YesNo);
+    if (answer != Prompt::Answer::No)
+        DeleteAllNumbers();
+}
+
+void TForm1::insertGrid()
+{
+    if (IsNoField(SelectedField)) {
+        ActivePrompt().error(QStringLiteral("Es ist kein Feld markiert!"));
+        return;
+    }
+    if (m_form2 && m_form2->exec() == QDialog::Accepted)
+        UpdateFieldPanel();
 }
 
 void TForm1::FormShow()

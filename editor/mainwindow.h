@@ -116,6 +116,16 @@ private:
     // Right-click removal; false when a clue number keeps the field.
     bool removeField(TPoint p);
     void insertWord(bool hor);
+    void connectCommands();
+    // "Neue Nummer": checks the selected field, then the number dialog.
+    void newNumber();
+    // The two entries of "Nummer löschen" name the numbers at the selected field, or hide.
+    void refreshDeleteNumberEntries();
+    void deleteNumber(bool hor);
+    void deleteAllNumbers();
+    void insertGrid();
+    // A command of the core that changes the board, then the panel from the selected field.
+    void runBoardCommand(void (*command)());
     void FormShow();
     void openStartupFile();
     void FormResize();

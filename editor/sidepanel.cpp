@@ -252,9 +252,9 @@ void SidePanel::onBorderWidthChanged(int value)
 
 void SidePanel::shiftPuzzle(int direction)
 {
-    ShiftPuzzle(direction);
-    UpdateFieldPanel();
-    emit extentChanged();
+    // ShiftPuzzle scrolls by itself; a refused shift leaves everything as it was.
+    if (ShiftPuzzle(direction))
+        UpdateFieldPanel();
 }
 
 void SidePanel::removeProvisionalSelection()

@@ -48,7 +48,7 @@ public:
     void focusKeySink();
 
 signals:
-    // The board's extent changed (field size, shift).
+    // The board's extent changed with the field size.
     void extentChanged();
 
 private:

@@ -8,6 +8,7 @@
 #include "editor/frameendbox.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,8 @@ SolutionWordGroup::SolutionWordGroup(QWidget *parent)
     m_pages->addWidget(createFramePage());
     m_pages->addWidget(createDistributedPage());
     connect(m_mode, &QComboBox::currentIndexChanged, this, &SolutionWordGroup::onModeChanged);
+    m_mode->setFocusPolicy(Qt::StrongFocus);
+    m_mode->installEventFilter(this);
 
     auto *layout = new QVBoxLayout;
     layout->addWidget(m_mode);
@@ -169,6 +172,15 @@ void SolutionWordGroup::RahmenLoeschenClick()
     m_endField->clear();
     RedrawBoard();
     Modified = true;
+}
+
+bool SolutionWordGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_mode && event->type() == QEvent::Wheel) {
+        event->ignore();
+        return true;
+    }
+    return PanelGroup::eventFilter(watched, event);
 }
 
 void SolutionWordGroup::onModeChanged(int index)

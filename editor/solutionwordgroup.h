@@ -39,6 +39,10 @@ signals:
     // A board field was dropped on the solution-word field.
     void fieldDropped();
 
+protected:
+    // The mode list changes only by clicks and keys, never under the mouse wheel.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QWidget *createFramePage();
     QWidget *createDistributedPage();

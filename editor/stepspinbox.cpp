@@ -1,6 +1,7 @@
 #include "editor/stepspinbox.h"
 
 #include <QLineEdit>
+#include <QWheelEvent>
 
 namespace gs {
 
@@ -9,6 +10,12 @@ StepSpinBox::StepSpinBox(int minimum, int maximum, QWidget *parent)
 {
     setRange(minimum, maximum);
     lineEdit()->setReadOnly(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void StepSpinBox::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
 }
 
 } // namespace gs

@@ -103,14 +103,6 @@ private slots:
         QCOMPARE(GetLetter({2, 2}), std::string());
         QVERIFY(IsNoField(SelectedField));
     }
-
-    void clueNumbersAreCutAndCompared()
-    {
-        const auto n = MakeClueNumber(4, 5, std::string(300, 'x'), true);
-        QCOMPARE(n.Text.size(), size_t(255));
-        QVERIFY(SameClueNumber(n, {9, 4, 5, "y", true}));
-        QVERIFY(!SameClueNumber(n, MakeClueNumber(4, 5, "", false)));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPuzzleModel)

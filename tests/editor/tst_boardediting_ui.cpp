@@ -1,19 +1,11 @@
 #include "core/boardediting.h"
 #include "core/numbering.h"
-#include "core/puzzle.h"
-#include "core/render.h"
 #include "document/documentfile.h"
-#include "editor/boardviewport.h"
 #include "editor/fielddrag.h"
 #include "editor/keysink.h"
-#include "editor/mainwindow.h"
-#include "editor/sidepanel.h"
+#include "support/mainwindowfixture.h"
 #include "support/placefield.h"
-#include "support/scriptedprompt.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -21,7 +13,6 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace gs;
 
@@ -51,71 +42,35 @@ class TestBoardEditingUi : public QObject
 {
     Q_OBJECT
 
+    MainWindowFixture m_window;
     ScriptedPrompt *m_prompt = nullptr;
     TForm1 *m_form = nullptr;
 
     template<typename T = QWidget>
     T *child(const QString &name) const
     {
-        return m_form->findChild<T *>(name);
+        return m_window.child<T>(name);
     }
-
-    QCheckBox *checkBox(const QString &text) const
+    QCheckBox *checkBox(const QString &text) const { return m_window.checkBox(text); }
+    QPoint viewportPoint(TPoint p) const { return m_window.viewportPoint(p); }
+    void click(TPoint p, Qt::MouseButton button = Qt::LeftButton) { m_window.click(p, button); }
+    static void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        for (QCheckBox *box : m_form->findChildren<QCheckBox *>()) {
-            if (box->text() == text)
-                return box;
-        }
-        return nullptr;
+        MainWindowFixture::key(key, modifiers);
     }
-
-    QPoint viewportPoint(TPoint p) const
-    {
-        const TRect r = FieldRect(p);
-        return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2)
-               - m_form->viewport()->offset();
-    }
-
-    void click(TPoint p, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseClick(m_form->viewport(), button, Qt::NoModifier, viewportPoint(p));
-    }
-
-    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-    }
-
-    // Characters as the platform delivers them: a key press carrying the text.
-    void type(const QString &text)
-    {
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(QApplication::focusWidget(), &press);
-        }
-    }
+    static void type(const QString &text) { MainWindowFixture::type(text); }
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-
     void init()
     {
-        m_prompt = new ScriptedPrompt;
-        m_form = new TForm1;
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form));
-        QTRY_COMPARE(m_form->windowTitle(), QString::fromUtf8(ProgramCaption));
-        m_form->sidePanel()->focusKeySink();
+        m_window.create();
+        m_prompt = m_window.prompt.get();
+        m_form = m_window.form.get();
+        m_window.show();
         QTRY_COMPARE(QApplication::focusWidget(), m_form->sidePanel()->keySink());
     }
 
-    void cleanup()
-    {
-        Modified = false;
-        delete m_form;
-        delete m_prompt;
-        NewPuzzle();
-    }
+    void cleanup() { m_window.destroy(); }
 
     void wordFromArrowsAndTyping()
     {
@@ -153,23 +108,30 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("lower case") << QStringLiteral("a") << QStringLiteral("A");
-        QTest::newRow("blank") << QStringLiteral(" ") << QStringLiteral("-");
-        QTest::newRow("z") << QStringLiteral("z") << QStringLiteral("Z");
-        QTest::newRow("umlaut") << QStringLiteral("ä") << QStringLiteral(" ");
-        QTest::newRow("brace") << QStringLiteral("{") << QStringLiteral(" ");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("lower case") << QStringLiteral("a") << QStringLiteral("A") << 0;
+        QTest::newRow("blank") << QStringLiteral(" ") << QStringLiteral("-") << 0;
+        QTest::newRow("z") << QStringLiteral("z") << QStringLiteral("Z") << 0;
+        QTest::newRow("umlaut") << QStringLiteral("ä") << QStringLiteral(" ") << 0;
+        QTest::newRow("brace") << QStringLiteral("{") << QStringLiteral(" ") << 0;
         // U+0141 would become byte 0x41 ("A") if Unicode were cut to a byte.
-        QTest::newRow("outside the code page") << QStringLiteral("Ł") << QStringLiteral(" ");
-        QTest::newRow("backspace") << QStringLiteral("\b") << QStringLiteral(" ");
+        QTest::newRow("outside the code page") << QStringLiteral("Ł") << QStringLiteral(" ") << 0;
+        QTest::newRow("alt") << QStringLiteral("d") << QStringLiteral(" ") << int(Qt::AltModifier);
+        QTest::newRow("ctrl") << QStringLiteral("d") << QStringLiteral(" ")
+                              << int(Qt::ControlModifier);
+        QTest::newRow("altgr") << QStringLiteral("@") << QStringLiteral("@")
+                               << int(Qt::ControlModifier | Qt::AltModifier);
+        QTest::newRow("backspace") << QStringLiteral("\b") << QStringLiteral(" ") << 0;
     }
 
     void typedCharacters()
     {
         QFETCH(QString, typed);
         QFETCH(QString, stored);
+        QFETCH(int, modifiers);
         click({2, 2});
         Modified = false;
-        type(typed);
+        MainWindowFixture::type(typed, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(letter(2, 2), stored.toStdString());
         QCOMPARE(Modified, stored != QLatin1String(" "));
     }
@@ -387,6 +349,28 @@ private slots:
         QCOMPARE(GetField({2, 1}).SolutionNumber, 8);
         QVERIFY(dropOn(child(QStringLiteral("endField")), field.get()));
         QCOMPARE(Puzzle.EndField, TPoint(2, 1));
+    }
+
+    void shiftScrollsOnceAndRefusalChangesNothing()
+    {
+        SetLetter({1, 1}, "A");
+        SetLetter({48, 5}, "B");
+        click({48, 5});
+        QScrollBar *bar = m_form->horizontalBar();
+        const int before = bar->value();
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("shift2")), Qt::LeftButton);
+        QCOMPARE(letter(49, 5), "B");
+        QCOMPARE(bar->value(), before + 3 * (30 / 2));
+
+        SetLetter({50, 7}, "C");
+        const TCrossWordPuzzle puzzle = Puzzle;
+        const QPoint scrolled = m_form->scrollPosition();
+        Modified = false;
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("shift2")), Qt::LeftButton);
+        QCOMPARE(Puzzle.Board, puzzle.Board);
+        QCOMPARE(m_form->scrollPosition(), scrolled);
+        QCOMPARE(SelectedField, TPoint(49, 5));
+        QVERIFY(!Modified);
     }
 
     void insertWordThroughMenuAndShortcut()

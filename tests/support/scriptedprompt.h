@@ -43,9 +43,11 @@ public:
         inputDefaults.append(defaultText);
         return nextText();
     }
-    std::optional<QString> openFileName(const QString &, const QString &) override
+    std::optional<QString>
+    openFileName(const QString &, const QString &, const QString &currentName) override
     {
         ++fileDialogs;
+        inputDefaults.append(currentName);
         return nextText();
     }
     std::optional<QString>

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace gs {
+
+// Word lists longer than this are refused rather than fitted for minutes.
+inline constexpr qint64 MaxWordListBytes = 1 << 20;
+inline constexpr int MaxWordListLines = 10000;
+
+// Reads a UTF-8 word list: every line is one entry, an empty line too (line breaks CR LF, LF or
+// CR; a break at the end closes the last line). On failure returns false with a German message
+// in error: unreadable or too long, no lines, or a line that Windows-1252 cannot hold.
+bool readWordList(const QString &fileName, std::vector<std::string> &words, QString &error);
+
+} // namespace gs

@@ -1,0 +1,73 @@
+#include "core/puzzle.h"
+#include "document/documentfile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Headless word fitting, run as a user would run it; the saved document is read back.
+class TestFitWords : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_out = m_dir.filePath(QStringLiteral("neu.gsd"));
+    QString m_errors;
+
+    // Runs the program with --fit-words, a word list of the given content and the arguments,
+    // without a display; returns its exit code and keeps stdout and stderr.
+    int fit(const QByteArray &wordList, const QStringList &arguments)
+    {
+        const QString words = m_dir.filePath(QStringLiteral("woerter.txt"));
+        QFile file(words);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(wordList);
+        file.close();
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(GS_PROGRAM),
+                      QStringList{QStringLiteral("--fit-words"), words} + arguments);
+        process.waitForFinished(30000);
+        m_errors = QString::fromUtf8(process.readAll() + process.readAllStandardError());
+        return process.exitCode();
+    }
+
+private slots:
+    void fitsAndSaves()
+    {
+        QCOMPARE(fit("affe\r\nKATZE\nesel\n", {m_out}), 0);
+        QCOMPARE(m_errors,
+                 QStringLiteral("Alle Wörter wurden erfolgreich ins Felderquiz eingebaut.\n"));
+        QVERIFY(gs::LoadPuzzle(m_out));
+        QCOMPARE(gs::GetLetter({10, 10}) + gs::GetLetter({14, 13}) + gs::GetLetter({11, 13}),
+                 "KLE");
+        QCOMPARE(gs::Puzzle.Numbers.size(), size_t(3));
+        QVERIFY(gs::Puzzle.Numbers[1].Col == 14 && !gs::Puzzle.Numbers[1].Hor);
+
+        const QString again = m_dir.filePath(QStringLiteral("weiter.gsd"));
+        QCOMPARE(fit("übung\nqqq", {again, m_out}), 0);
+        QCOMPARE(m_errors,
+                 QStringLiteral(
+                         "Es konnte leider kein einziges Wort eingebaut werden.\nQQQ\nÜBUNG\n"));
+    }
+
+    void refusesBadInput()
+    {
+        const QString out = m_dir.filePath(QStringLiteral("x.gsd"));
+        QCOMPARE(fit("gut\nΩmega\n", {out}), 1);
+        QVERIFY(m_errors.startsWith(QStringLiteral("Fehler: Zeile 2 der Wortliste")));
+        QCOMPARE(fit("", {out}), 1);
+        QCOMPARE(fit("A", {out, m_dir.filePath(QStringLiteral("fehlt.gsd"))}), 1);
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(fit("A", {}), 2);
+        QCOMPARE(fit("A", {QStringLiteral("--help")}), 0);
+        QVERIFY(m_errors.contains(QStringLiteral("--fit-words <WORDS>")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFitWords)
+#include "tst_fitwords.moc"

@@ -1,0 +1,214 @@
+#include "core/boardcommands.h"
+#include "core/boardediting.h"
+#include "core/numbering.h"
+#include "core/puzzle.h"
+#include "support/fakeboardview.h"
+#include "support/scriptedprompt.h"
+
+#include <QTest>
+
+using namespace gs;
+
+namespace {
+
+void place(TPoint p, bool hor, const std::string &letters)
+{
+    for (int i = 0; i < int(letters.size()); ++i)
+        SetLetter(hor ? TPoint{p.X + i, p.Y} : TPoint{p.X, p.Y + i}, letters.substr(size_t(i), 1));
+}
+
+// The numbers as "num:col,row,h|v" in list order.
+QString numbers()
+{
+    QStringList list;
+    for (const TClueNumber &n : Puzzle.Numbers)
+        list << QStringLiteral("%1:%2,%3%4")
+                        .arg(n.Num)
+                        .arg(n.Col)
+                        .arg(n.Row)
+                        .arg(n.Hor ? 'h' : 'v');
+    return list.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestBoardCommands : public QObject
+{
+    Q_OBJECT
+
+    FakeBoardView *m_view = nullptr;
+    ScriptedPrompt *m_prompt = nullptr;
+
+private slots:
+    void init()
+    {
+        m_view = new FakeBoardView;
+        m_prompt = new ScriptedPrompt;
+        NewPuzzle();
+        Modified = false;
+    }
+
+    void cleanup()
+    {
+        delete m_prompt;
+        delete m_view;
+    }
+
+    void autoNumbering()
+    {
+        m_view->numbersInside = true;
+        place({2, 2}, true, "HAUS");
+        place({2, 2}, false, "HUND");
+        place({6, 5}, true, "AB"); // a 2 x 2 square gets no number
+        place({6, 6}, true, "CD");
+        place({8, 1}, false, "XY"); // row 1, numbers inside
+        AutoNumber();
+        QCOMPARE(numbers(), "1:2,2h 2:2,2v 3:8,1v");
+        AutoNumber();
+        QCOMPARE(numbers(), "1:2,2h 2:2,2v 3:8,1v");
+
+        // Outside, column 1 and row 1 take no number; existing numbers stay in front.
+        m_view->numbersInside = false;
+        place({1, 9}, true, "EF");
+        place({4, 8}, false, "GH");
+        Puzzle.Numbers = {{1, 4, 8, "", false}};
+        place({3, 10}, false, "IJ");
+        AutoNumber();
+        QCOMPARE(numbers(), "1:4,8v 2:2,2h 3:2,2v 4:3,10v");
+    }
+
+    void renumberingKeepsDefinitions()
+    {
+        place({2, 2}, true, "HAUS");
+        place({2, 6}, true, "BAUM");
+        place({5, 2}, false, "SEE");
+        AutoNumber();
+        for (TClueNumber &n : Puzzle.Numbers)
+            n.Text = ReadWord(n) + "?";
+        Puzzle.Numbers.push_back({4, 9, 9, "weg", true}); // at no word start: dropped
+        place({3, 4}, false, "TO");                       // a word in the middle
+        RenumberKeepingDefinitions();
+        QCOMPARE(numbers(), "1:2,2h 2:2,6h 3:3,4v 4:5,2v");
+        for (const TClueNumber &n : Puzzle.Numbers)
+            QCOMPARE(n.Text, n.Num == 3 ? std::string() : ReadWord(n) + "?");
+
+        Modified = false;
+        NewPuzzle();
+        Puzzle.Numbers = {{1, 2, 2, "def", true}};
+        RenumberKeepingDefinitions();
+        QVERIFY(Puzzle.Numbers.empty());
+        QVERIFY(Modified); // the lost definition is a change
+    }
+
+    void fitWord_data()
+    {
+        QTest::addColumn<QString>("board"); // vertical words "col,row,letters"
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("column"); // column 5, rows 1..8 afterwards
+        QTest::addColumn<QString>("message");
+        QTest::newRow("first T") << ""
+                                 << "tante"
+                                 << "...TANTE"
+                                 << "";
+        QTest::newRow("second T") << "5,6,X"
+                                  << "tante"
+                                  << "TANTEX.."
+                                  << "";
+        QTest::newRow("both collide") << "5,2,Q;5,6,X"
+                                      << "tante"
+                                      << ".Q.T.X.."
+                                      << "Felder überschreiben";
+        QTest::newRow("letter missing") << ""
+                                        << "haus"
+                                        << "...T...."
+                                        << "Fehler";
+        QTest::newRow("beyond the edge") << ""
+                                         << "kabelt"
+                                         << "...T...."
+                                         << "Fehler";
+        QTest::newRow("cancelled") << ""
+                                   << ""
+                                   << "...T...."
+                                   << "";
+    }
+
+    void fitWord()
+    {
+        QFETCH(QString, board);
+        QFETCH(QString, word);
+        QFETCH(QString, column);
+        QFETCH(QString, message);
+        for (const QString &item : board.split(';', Qt::SkipEmptyParts)) {
+            const QStringList parts = item.split(',');
+            place({parts[0].toInt(), parts[1].toInt()}, false, parts[2].toStdString());
+        }
+        SetLetter({5, 4}, "T");
+        SelectedField = {5, 4};
+        if (!word.isEmpty())
+            m_prompt->texts << word;
+        m_prompt->answers << Prompt::Answer::No;
+        FitWord();
+        std::string shown;
+        for (int row = 1; row <= 8; ++row)
+            shown += GetLetter({5, row}).empty() ? "." : GetLetter({5, row});
+        QCOMPARE(QString::fromStdString(shown), column);
+        QCOMPARE(m_prompt->lastCaption(), message);
+        QCOMPARE(m_prompt->unexpectedQuestions, 0);
+    }
+
+    void fitWordRefusals()
+    {
+        SetLetter({3, 3}, "-");
+        SelectedField = {3, 3};
+        m_prompt->texts << "tor";
+        FitWord(); // an empty field holds no letter of any word
+        QCOMPARE(m_prompt->lastText(),
+                 "Das eingegebene Wort beinhaltet den Buchstaben im markierten Feld nicht!");
+        place({2, 3}, true, "A-B");
+        place({3, 2}, false, "C-D");
+        FitWord();
+        QCOMPARE(m_prompt->lastText(), "An dieser Stelle kann kein Wort eingefügt werden!");
+        SelectedField = {-1, -1};
+        FitWord();
+        QCOMPARE(m_prompt->lastText(), "Es ist kein Feld markiert!");
+        QVERIFY(!Modified);
+    }
+
+    void emptyFields()
+    {
+        place({2, 2}, true, "A- ");
+        FieldAt({2, 2}).Block = false;
+        EmptyFieldsToBlocks();
+        QVERIFY(GetField({3, 2}).Block && !GetField({2, 2}).Block && !GetField({4, 2}).Block);
+
+        Puzzle.Numbers = {{1, 3, 2, "", true}};
+        const TCrossWordPuzzle before = Puzzle;
+        Modified = false;
+        QVERIFY(!DeleteEmptyFields());
+        QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Hinweis"));
+        QCOMPARE(Puzzle.Board, before.Board);
+        QVERIFY(!Modified);
+        Puzzle.Numbers.clear();
+        QVERIFY(DeleteEmptyFields());
+        QCOMPARE(GetLetter({3, 2}) + GetLetter({2, 2}), "A");
+    }
+
+    void insertGridAtTheEdges()
+    {
+        QVERIFY(InsertGrid({49, 1}, 1, 2, false));
+        QVERIFY(InsertGrid({1, 39}, 2, 1, true));
+        QCOMPARE(BoardCols() * 100 + BoardRows(), 5040);
+        QVERIFY(GetField({1, 40}).Block && GetLetter({50, 1}) == "-");
+        QCOMPARE(GetLetter({2, 40}), ""); // the grown area outside the grid stays empty
+        Modified = false;
+        QVERIFY(!InsertGrid({49, 1}, 1, 3, false));
+        QVERIFY(!InsertGrid({1, 40}, 2, 1, false));
+        QCOMPARE(m_prompt->lastText(),
+                 "Das Gitter kann nicht eingefügt werden, da es über die "
+                 "Feldbegrenzung hinaus geht!");
+        QVERIFY(!Modified);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBoardCommands)
+#include "tst_boardcommands.moc"
