@@ -99,7 +99,9 @@ void UndoHistory::markSaved()
 
 void UndoHistory::begin(const QString &name)
 {
-    if (m_applying || m_depth++ > 0)
+    if (m_applying || (m_paused > 0 && m_depth == 0))
+        return;
+    if (m_depth++ > 0)
         return;
     m_name = name;
     m_before = PuzzleSnapshot::capture(Puzzle, &m_current);
@@ -129,6 +131,19 @@ void UndoHistory::apply(const PuzzleSnapshot &snapshot, const EditorPosition &po
     m_current = snapshot;
     m_restore(position);
     m_applying = false;
+}
+
+UndoPause::UndoPause()
+    : m_history(UndoHistory::active())
+{
+    if (m_history)
+        m_history->pause();
+}
+
+UndoPause::~UndoPause()
+{
+    if (m_history)
+        m_history->resume();
 }
 
 UndoStep::UndoStep(const QString &name)

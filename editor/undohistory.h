@@ -46,6 +46,8 @@ public:
     // A step begins or ends; steps begun inside a running one belong to the outer one.
     void begin(const QString &name);
     void end();
+    void pause() { ++m_paused; }
+    void resume() { --m_paused; }
 
 private:
     class Step;
@@ -61,7 +63,22 @@ private:
     EditorPosition m_positionBefore;
     QString m_name;
     int m_depth = 0;
+    int m_paused = 0;
     bool m_applying = false;
+};
+
+// While it lives, changes outside a running step start no step of their own: the side panel
+// showing the selected field stores the field's values back through its handlers.
+class UndoPause
+{
+public:
+    UndoPause();
+    ~UndoPause();
+    UndoPause(const UndoPause &) = delete;
+    UndoPause &operator=(const UndoPause &) = delete;
+
+private:
+    UndoHistory *m_history;
 };
 
 // One user action as one undo step: begins in the constructor, ends in the destructor. Without
