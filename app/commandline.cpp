@@ -7,6 +7,10 @@
 #include "core/puzzle.h"
 #include "document/documentfile.h"
 #include "editor/qttranslation.h"
+#include "output/htmlexport.h"
+#include "output/imagecomposition.h"
+#include "output/outputsettings.h"
+#include "output/pictureexport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,54 +23,99 @@ namespace gs {
 
 namespace {
 
-QCommandLineOption fitWordsOption()
+// A headless task's option: its value and how many positional names follow it.
+struct HeadlessOption
 {
-    return QCommandLineOption(
-            QStringLiteral("fit-words"),
-            QStringLiteral("Baut die Wörter aus WORDS (UTF-8, ein Wort je Zeile) wie der "
-                           "Rätsel-Assistent mit Nummern in FILE oder ein neues Felderquiz ein "
-                           "und speichert das Ergebnis ohne Fenster als OUT.gsd: "
-                           "--fit-words WORDS OUT.gsd [FILE]."),
-            QStringLiteral("WORDS"));
+    CommandLine::Task task;
+    const char *name;
+    const char *valueName;
+    const char *description;
+    int leastNames;
+    int mostNames;
+    const char *usage;
+};
+
+const HeadlessOption headlessOptions[] = {
+        {CommandLine::Task::Convert,
+         "convert",
+         "OUT",
+         "Lädt FILE (Felderquiz-Datei oder älteres Textformat) und speichert es ohne Fenster als "
+         "Felderquiz-Datei OUT, mit der Kopie OUT.xml.",
+         1,
+         1,
+         "gitterstern --convert OUT FILE"},
+        {CommandLine::Task::FitWords,
+         "fit-words",
+         "WORDS",
+         "Baut die Wörter aus WORDS (UTF-8, ein Wort je Zeile) wie der Rätsel-Assistent mit "
+         "Nummern in FILE oder ein neues Felderquiz ein und speichert das Ergebnis ohne Fenster "
+         "als OUT.gsd: --fit-words WORDS OUT.gsd [FILE].",
+         1,
+         2,
+         "gitterstern --fit-words WORDS OUT.gsd [FILE]"},
+        {CommandLine::Task::ExportImage,
+         "export-image",
+         "OUT",
+         "Lädt FILE und speichert ohne Fenster das Bild der Bildausgabe (mit den "
+         "Ausgabe-Einstellungen des Rätsels) als OUT: .bmp, .gif, .jpg oder .pdf.",
+         1,
+         1,
+         "gitterstern --export-image OUT FILE"},
+        {CommandLine::Task::ExportHtml,
+         "export-html",
+         "OUT.htm",
+         "Lädt FILE und schreibt ohne Fenster die HTML-Seite OUT.htm mit den "
+         "Ausgabe-Einstellungen des Rätsels, daneben arc.gif, wenn die Seite es zeigt.",
+         1,
+         1,
+         "gitterstern --export-html OUT.htm FILE"},
+};
+
+QCommandLineOption makeOption(const HeadlessOption &option)
+{
+    return QCommandLineOption(QString::fromLatin1(option.name),
+                              QString::fromUtf8(option.description),
+                              QString::fromLatin1(option.valueName));
 }
 
-void describe(QCommandLineParser &parser, const QCommandLineOption &convertOption)
+void describe(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral("Gitterstern – Editor für Felderquiz-Rätsel."));
     parser.addHelpOption();
-    parser.addOption(convertOption);
-    parser.addOption(fitWordsOption());
+    for (const HeadlessOption &option : headlessOptions)
+        parser.addOption(makeOption(option));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Felderquiz-Datei, die geöffnet wird."),
                                  QStringLiteral("[FILE]"));
 }
 
-QCommandLineOption convertOption()
+[[noreturn]] void exitWithUsage(const HeadlessOption &option)
 {
-    return QCommandLineOption(
-            QStringLiteral("convert"),
-            QStringLiteral("Lädt FILE (Felderquiz-Datei oder älteres Textformat) und speichert es "
-                           "ohne Fenster als Felderquiz-Datei OUT, mit der Kopie OUT.xml."),
-            QStringLiteral("OUT"));
+    fputs(qPrintable(QStringLiteral("Aufruf: %1\n").arg(QString::fromLatin1(option.usage))),
+          stderr);
+    std::exit(2);
 }
 
-// Loads source with its messages on stderr (a new puzzle when source is empty), applies change
-// and saves target as "Speichern" does. Nothing is saved after a load that reported an error.
-// Returns the exit code: 0 when saved.
-int loadChangeSave(const QString &source,
-                   const std::function<void()> &change,
-                   const QString &target)
+// Loads source with every message on stderr (a new puzzle when source is empty) and runs work
+// when the load reported no error. Returns the exit code: 0 when work succeeded.
+int withLoadedPuzzle(const QString &source, const std::function<bool(Prompt &)> &work)
 {
     ConsolePrompt prompt;
     SetPrompt(&prompt);
     if (source.isEmpty())
         NewPuzzle();
     const bool loaded = source.isEmpty() || (LoadPuzzle(source) && !prompt.errorShown());
-    if (loaded && change)
-        change();
-    const bool saved = loaded && SavePuzzle(target);
+    const bool done = loaded && work(prompt);
     SetPrompt(nullptr);
-    return saved ? 0 : 1;
+    return done ? 0 : 1;
+}
+
+// The output settings the document carries, over the defaults.
+OutputSettings documentSettings()
+{
+    OutputSettings settings;
+    settings.Get(Puzzle.Infos);
+    return settings;
 }
 
 } // namespace
@@ -75,51 +124,58 @@ CommandLine::CommandLine(int argc, char *argv[])
 {
     const QCoreApplication application(argc, argv);
     InstallQtTranslation();
-    const QCommandLineOption convert = convertOption();
     QCommandLineParser parser;
-    describe(parser, convert);
+    describe(parser);
     // The toolkit's own options are still in the list here and count as unknown for the
-    // editor; they matter only for a conversion, which takes none.
+    // editor; they matter only for a headless task, which takes none.
     const bool parsed = parser.parse(QCoreApplication::arguments());
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp();
 
-    if (parser.isSet(convert)) {
+    for (const HeadlessOption &option : headlessOptions) {
+        const QString name = QString::fromLatin1(option.name);
+        if (!parser.isSet(name))
+            continue;
         const QStringList names = parser.positionalArguments();
-        if (!parsed || names.size() != 1) {
-            fputs(qPrintable(QStringLiteral("Aufruf: gitterstern --convert OUT FILE\n")), stderr);
-            std::exit(2);
-        }
-        m_convertSource = names.constFirst();
-        m_convertTarget = parser.value(convert);
-    }
-
-    if (parser.isSet(QStringLiteral("fit-words"))) {
-        const QStringList names = parser.positionalArguments();
-        if (!parsed || parser.isSet(convert) || names.isEmpty() || names.size() > 2) {
-            fputs(qPrintable(QStringLiteral("Aufruf: gitterstern --fit-words WORDS OUT.gsd "
-                                            "[FILE]\n")),
-                  stderr);
-            std::exit(2);
-        }
-        m_wordList = parser.value(QStringLiteral("fit-words"));
-        m_fitTarget = names.constFirst();
-        m_fitSource = names.value(1);
+        // One headless task per call.
+        if (!parsed || m_task != Task::Edit || names.size() < option.leastNames
+            || names.size() > option.mostNames)
+            exitWithUsage(option);
+        m_task = option.task;
+        m_value = parser.value(name);
+        m_names = names;
     }
 }
 
 QString CommandLine::fileName(const QCoreApplication &application)
 {
     QCommandLineParser parser;
-    describe(parser, convertOption());
+    describe(parser);
     parser.parse(application.arguments());
     const QStringList names = parser.positionalArguments();
     return names.isEmpty() ? QString() : names.constFirst();
 }
 
+int CommandLine::run() const
+{
+    switch (m_task) {
+    case Task::Convert:
+        return convert();
+    case Task::FitWords:
+        return fitWords();
+    case Task::ExportImage:
+        return exportImage();
+    case Task::ExportHtml:
+        return exportHtml();
+    case Task::Edit:
+        break;
+    }
+    return 2;
+}
+
 int CommandLine::convert() const
 {
-    return loadChangeSave(m_convertSource, {}, m_convertTarget);
+    return withLoadedPuzzle(m_names.constFirst(), [this](Prompt &) { return SavePuzzle(m_value); });
 }
 
 int CommandLine::fitWords() const
@@ -127,20 +183,44 @@ int CommandLine::fitWords() const
     QTextStream err(stderr);
     std::vector<std::string> words;
     QString error;
-    if (!readWordList(m_wordList, words, error)) {
+    if (!readWordList(m_value, words, error)) {
         err << "Fehler: " << error << Qt::endl;
         return 1;
     }
     const int lines = int(words.size());
-    return loadChangeSave(
-            m_fitSource,
-            [&] {
-                FitWords(words, true);
-                err << fittingMessage(int(words.size()), lines) << Qt::endl;
-                for (const std::string &word : words)
-                    err << toQString(word) << Qt::endl;
-            },
-            m_fitTarget);
+    return withLoadedPuzzle(m_names.value(1), [&](Prompt &) {
+        FitWords(words, true);
+        err << fittingMessage(int(words.size()), lines) << Qt::endl;
+        for (const std::string &word : words)
+            err << toQString(word) << Qt::endl;
+        return SavePuzzle(m_names.constFirst());
+    });
+}
+
+int CommandLine::exportImage() const
+{
+    return withLoadedPuzzle(m_names.constFirst(), [this](Prompt &prompt) {
+        const OutputSettings settings = documentSettings();
+        ImageComposition composition;
+        QString error;
+        const bool done
+                = composition.Draw(
+                          settings, settings.isOn("CheckBox7"), settings.isOn("CheckBox8"), &error)
+                  && ExportPicture(composition, m_value, error);
+        if (!done)
+            prompt.error(error);
+        return done;
+    });
+}
+
+int CommandLine::exportHtml() const
+{
+    return withLoadedPuzzle(m_names.constFirst(), [this](Prompt &prompt) {
+        const QString error = GenerateHTML(m_value, documentSettings());
+        if (!error.isEmpty())
+            prompt.error(error);
+        return error.isEmpty();
+    });
 }
 
 } // namespace gs

@@ -1,20 +1,24 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QCoreApplication;
 
 namespace gs {
 
-// The program's command line: "gitterstern [FILE]" opens FILE in the editor;
-// "gitterstern --convert OUT IN" converts a document without showing a window;
-// "gitterstern --fit-words WORDS OUT [IN]" fits a word list into a document without a window.
+// The program's command line: "gitterstern [FILE]" opens FILE in the editor; the headless
+// tasks work without showing a window: "--convert OUT IN" converts a document,
+// "--fit-words WORDS OUT [IN]" fits a word list into a document, "--export-image OUT IN"
+// writes its picture and "--export-html OUT.htm IN" its web page.
 class CommandLine
 {
 public:
+    enum class Task { Edit, Convert, FitWords, ExportImage, ExportHtml };
+
     // Reads the arguments before any application object exists, so that --help and the
-    // headless conversion work without a display. Prints the usage and ends the process for
-    // --help and for a malformed conversion call. The toolkit's own options (-platform,
+    // headless tasks work without a display. Prints the usage and ends the process for --help
+    // and for a malformed headless call (exit code 2). The toolkit's own options (-platform,
     // -style, ...) are left for the application object.
     CommandLine(int argc, char *argv[]);
 
@@ -22,24 +26,27 @@ public:
     // left after taking its own options; empty when none was given. Further names are ignored.
     static QString fileName(const QCoreApplication &application);
 
-    bool isConversion() const { return !m_convertTarget.isEmpty(); }
-    // Loads the conversion's source as "Öffnen" does and saves it as "Speichern" does. Every
-    // message goes to stderr; the result is the process exit code, 0 when no error came up.
-    int convert() const;
-
-    bool isWordFitting() const { return !m_fitTarget.isEmpty(); }
-    // Fits the word list into the source (a new puzzle without one) as the assistant's
-    // "Felderquiz generieren" with numbers and "Übernehmen" do, and saves the result as
-    // "Speichern" does. The message line, the unplaced words and every message go to stderr;
-    // the result is the process exit code, 0 when the result was saved.
-    int fitWords() const;
+    Task task() const { return m_task; }
+    // Runs the headless task inside the application object that main made (a graphical one
+    // for the picture export, which needs fonts). Loads the source as "Öffnen" does, with every
+    // message on stderr; after a load that reported an error nothing is written. Returns the
+    // process exit code: 0 when the task's file was written.
+    int run() const;
 
 private:
-    QString m_convertSource;
-    QString m_convertTarget;
-    QString m_wordList;
-    QString m_fitSource;
-    QString m_fitTarget;
+    int convert() const;
+    // As the assistant's "Felderquiz generieren" with numbers, then "Übernehmen" and
+    // "Speichern"; the message line and the unplaced words go to stderr.
+    int fitWords() const;
+    // The picture of "Bildausgabe" with the document's own output settings.
+    int exportImage() const;
+    // The web page (and "arc.gif" when used) as the export window's "Speichern" writes it.
+    int exportHtml() const;
+
+    Task m_task = Task::Edit;
+    // The option's value and the positional names after it.
+    QString m_value;
+    QStringList m_names;
 };
 
 } // namespace gs

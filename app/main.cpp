@@ -9,9 +9,20 @@
 int main(int argc, char *argv[])
 {
     const gs::CommandLine commandLine(argc, argv);
-    if (commandLine.isConversion() || commandLine.isWordFitting()) {
+    switch (commandLine.task()) {
+    case gs::CommandLine::Task::Edit:
+        break;
+    case gs::CommandLine::Task::ExportImage: {
+        // Text needs fonts, so a graphical application; it needs no display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QGuiApplication application(argc, argv);
+        return commandLine.run();
+    }
+    default: {
         const QCoreApplication application(argc, argv);
-        return commandLine.isConversion() ? commandLine.convert() : commandLine.fitWords();
+        return commandLine.run();
+    }
     }
 
     QApplication application(argc, argv);

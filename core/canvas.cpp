@@ -4,8 +4,8 @@
 #include "core/rounding.h"
 
 #include <QGuiApplication>
-#include <QImage>
 #include <QPen>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -35,14 +35,34 @@ double arcAngle(double cx, double cy, double rx, double ry, int x, int y)
 
 } // namespace
 
-Canvas::Canvas(QImage &image)
-    : m_painter(&image)
+Canvas::Canvas(QPaintDevice &device)
+    : m_painter(&device)
 {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, false);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     m_painter.setBackgroundMode(Qt::TransparentMode);
     m_painter.setBrush(Qt::NoBrush);
+}
+
+void Canvas::setTransform(const QTransform &transform)
+{
+    m_painter.setWorldTransform(transform);
+}
+
+QTransform Canvas::transform() const
+{
+    return m_painter.worldTransform();
+}
+
+void Canvas::setClip(int left, int top, int right, int bottom)
+{
+    m_painter.setClipRect(QRect(left, top, right - left, bottom - top));
+}
+
+void Canvas::clearClip()
+{
+    m_painter.setClipping(false);
 }
 
 bool Canvas::textAvailable()

@@ -8,7 +8,8 @@
 
 #include <string>
 
-class QImage;
+class QPaintDevice;
+class QTransform;
 
 namespace gs {
 
@@ -20,7 +21,15 @@ namespace gs {
 class Canvas
 {
 public:
-    explicit Canvas(QImage &image);
+    // Draws on an image, or on a printer or PDF page (there in vectors and real text).
+    explicit Canvas(QPaintDevice &device);
+
+    // Maps the drawing's pixel coordinates onto the device.
+    void setTransform(const QTransform &transform);
+    QTransform transform() const;
+    // Limits drawing to (left, top)-(right, bottom) in drawing coordinates.
+    void setClip(int left, int top, int right, int bottom);
+    void clearClip();
 
     void setPen(QRgb color, int width);
     QRgb penColor() const { return m_penColor; }

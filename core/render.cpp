@@ -69,6 +69,12 @@ bool isSet(TPoint p)
     return !IsNoField(p);
 }
 
+// Whether a drawing with options shows the field at p.
+bool drawsField(TPoint p, const RenderOptions &options)
+{
+    return options.provisionalFields ? !GetLetter(p).empty() : !IsBlankField(p);
+}
+
 // Draws on the editor's board image without a full repaint, and tells the view.
 template<class Draw>
 void drawOnBoard(Draw draw)
@@ -125,7 +131,13 @@ TPoint SolutionNumberOffset()
     return TPoint{rnd(fs / 4.0) - 8, rnd(fs / 2.0) - 16};
 }
 
-TRect PuzzleBounds()
+RenderOptions ViewRenderOptions()
+{
+    const BoardView *view = View();
+    return RenderOptions{LettersShown(), NumbersDrawnInside(), view && view->rasterShown(), true};
+}
+
+TRect PuzzleBounds(const RenderOptions &options)
 {
     if (!geometryUsable())
         return TRect{};
@@ -135,7 +147,7 @@ TRect PuzzleBounds()
     int maxRow = 0;
     for (int col = 1; col <= BoardCols(); ++col) {
         for (int row = 1; row <= BoardRows(); ++row) {
-            if (GetLetter(TPoint{col, row}).empty())
+            if (!drawsField(TPoint{col, row}, options))
                 continue;
             minCol = std::min(minCol, col);
             maxCol = std::max(maxCol, col);
@@ -146,7 +158,7 @@ TRect PuzzleBounds()
     if (maxCol == 0)
         return TRect{};
 
-    if (!NumbersDrawnInside()) {
+    if (!options.numbersInside) {
         for (const TClueNumber &number : Puzzle.Numbers) {
             minCol = std::min(minCol, previous(number.Col));
             minRow = std::min(minRow, previous(number.Row));
@@ -197,13 +209,35 @@ TRect PuzzleBounds()
     return bounds;
 }
 
+void DrawBoard(Canvas &canvas, const RenderOptions &options)
+{
+    if (options.raster)
+        DrawRaster(canvas);
+    for (int col = 1; col <= BoardCols(); ++col) {
+        for (int row = 1; row <= BoardRows(); ++row) {
+            if (drawsField(TPoint{col, row}, options))
+                DrawField(canvas, TPoint{col, row}, options);
+        }
+    }
+    for (const TClueNumber &number : Puzzle.Numbers)
+        DrawNumber(canvas, number, options);
+    DrawSolutionFrame(canvas, Puzzle.StartField, Puzzle.EndField);
+    if (options.selection) {
+        FrameField(canvas,
+                   SelectedField,
+                   IsBlankField(SelectedField) ? SelectionGrey : SelectionBlue,
+                   false);
+    }
+}
+
 void RedrawBoard()
 {
     BoardView *view = View();
     if (view)
         view->displayWarning(QString());
 
-    const TRect bounds = PuzzleBounds();
+    const RenderOptions options = ViewRenderOptions();
+    const TRect bounds = PuzzleBounds(options);
     const QSize visible = view ? view->visibleBoardSize() : QSize(0, 0);
     const QPoint scroll = view ? view->scrollPosition() : QPoint(0, 0);
     const auto side
@@ -217,21 +251,11 @@ void RedrawBoard()
     {
         Canvas canvas(image);
         canvas.fillRect(0, 0, size.width(), size.height(), BoardWhite);
-        if (view && view->rasterShown())
-            DrawRaster(canvas);
-        for (int col = 1; col <= BoardCols(); ++col) {
-            for (int row = 1; row <= BoardRows(); ++row) {
-                DrawField(canvas, TPoint{col, row});
-                CheckNumberOverlap(TPoint{col, row});
-            }
-        }
-        for (const TClueNumber &number : Puzzle.Numbers)
-            DrawNumber(canvas, number);
-        DrawSolutionFrame(canvas, Puzzle.StartField, Puzzle.EndField);
-        FrameField(canvas,
-                   SelectedField,
-                   IsBlankField(SelectedField) ? SelectionGrey : SelectionBlue,
-                   false);
+        DrawBoard(canvas, options);
+    }
+    for (int col = 1; col <= BoardCols(); ++col) {
+        for (int row = 1; row <= BoardRows(); ++row)
+            CheckNumberOverlap(TPoint{col, row});
     }
     UpdateSolutionWord();
     if (view)
@@ -253,7 +277,7 @@ void DrawRaster(Canvas &canvas)
     canvas.setPen(BoardBlack, canvas.penWidth());
 }
 
-void DrawField(Canvas &canvas, TPoint p)
+void DrawField(Canvas &canvas, TPoint p, const RenderOptions &options)
 {
     if (IsNoField(p) || !geometryUsable())
         return;
@@ -261,7 +285,7 @@ void DrawField(Canvas &canvas, TPoint p)
     if (field.Letter.empty())
         return;
     FrameField(canvas, p, BoardBlack, field.Block);
-    DrawLetter(canvas, p, field.Letter);
+    DrawLetter(canvas, p, field.Letter, options);
     DrawBorders(
             canvas, p, field.BorderLeft, field.BorderRight, field.BorderTop, field.BorderBottom);
     if (field.SolutionNumber > 0)
@@ -279,9 +303,9 @@ void FrameField(Canvas &canvas, TPoint p, QRgb color, bool filled)
     canvas.rectangle(r.Left, r.Top, r.Right, r.Bottom);
 }
 
-void DrawLetter(Canvas &canvas, TPoint p, const std::string &letter)
+void DrawLetter(Canvas &canvas, TPoint p, const std::string &letter, const RenderOptions &options)
 {
-    if (!LettersShown() || !geometryUsable())
+    if (!options.letters || !geometryUsable())
         return;
     const int fs = fieldSize();
     const TRect r = FieldRect(p);
@@ -342,7 +366,7 @@ void DrawSolutionNumber(Canvas &canvas, TPoint p, int n)
     canvas.textOut(r.Right - tw - 3 - offset.X, r.Bottom - 12 - offset.Y, text);
 }
 
-void DrawNumber(Canvas &canvas, const TClueNumber &number)
+void DrawNumber(Canvas &canvas, const TClueNumber &number, const RenderOptions &options)
 {
     if (!geometryUsable())
         return;
@@ -359,7 +383,7 @@ void DrawNumber(Canvas &canvas, const TClueNumber &number)
     const int tw = canvas.textWidth(text);
     const int th = canvas.textHeight(text);
 
-    if (NumbersDrawnInside()) {
+    if (options.numbersInside) {
         canvas.textOut(r.Left + 3, r.Top + 1, text);
     } else if (number.Hor) {
         // Standing in the left neighbour's field, underlined by a tick pointing at the word.

@@ -32,21 +32,43 @@ int LetterFontSize(int fieldSize);
 int NumberFontSize(int fieldSize);
 int SolutionNumberFontSize(int fieldSize);
 TPoint SolutionNumberOffset();
-// Everything RedrawBoard draws for the puzzle; (0, 0, 0, 0) for a board without fields.
-TRect PuzzleBounds();
+// What a drawing of the board shows, apart from the puzzle itself.
+struct RenderOptions
+{
+    bool letters = true;           // "Buchstaben zeichnen"
+    bool numbersInside = false;    // "Nummern in Kästchen"
+    bool raster = false;           // the grey 50 x 40 raster
+    bool selection = false;        // the selection mark on SelectedField
+    bool provisionalFields = true; // fields holding only a blank
+};
 
-// Full repaint of the editor's board image (BoardImage()).
+// The options the editor's view shows (letters and numbers inside as LettersShown and
+// NumbersDrawnInside say), with raster and selection mark.
+RenderOptions ViewRenderOptions();
+
+// Everything DrawBoard draws for the puzzle; (0, 0, 0, 0) for a board without fields.
+TRect PuzzleBounds(const RenderOptions &options = ViewRenderOptions());
+
+// Draws the whole puzzle as options say onto canvas, which the caller has cleared.
+void DrawBoard(Canvas &canvas, const RenderOptions &options);
+// Full repaint of the editor's board image (BoardImage()) with the view's options, then the
+// checks that run with it.
 void RedrawBoard();
 // The grey 50 x 40 raster of the editor's image.
 void DrawRaster(Canvas &canvas);
 
-void DrawField(Canvas &canvas, TPoint p);
+void DrawField(Canvas &canvas, TPoint p, const RenderOptions &options = ViewRenderOptions());
 void FrameField(Canvas &canvas, TPoint p, QRgb color, bool filled);
-void DrawLetter(Canvas &canvas, TPoint p, const std::string &letter);
+void DrawLetter(Canvas &canvas,
+                TPoint p,
+                const std::string &letter,
+                const RenderOptions &options = ViewRenderOptions());
 void DrawBorders(Canvas &canvas, TPoint p, bool left, bool right, bool top, bool bottom);
 // The circled solution-letter number n; n = -1 draws the circle alone.
 void DrawSolutionNumber(Canvas &canvas, TPoint p, int n);
-void DrawNumber(Canvas &canvas, const TClueNumber &number);
+void DrawNumber(Canvas &canvas,
+                const TClueNumber &number,
+                const RenderOptions &options = ViewRenderOptions());
 void FillBox(Canvas &canvas, int left, int top, int right, int bottom, QRgb color);
 void DrawSolutionFrame(Canvas &canvas, TPoint startField, TPoint endField);
 // Greedy word wrap at single blanks within maxWidth, drawn only when draw is set; returns the

@@ -1,15 +1,47 @@
 #pragma once
 
+#include "output/imagecomposition.h"
+
 #include <QDialog>
+
+class QLabel;
+class QPushButton;
 
 namespace gs {
 
-// The image output window: the puzzle as a picture file or print job.
+class TForm6;
+
+// The image output window "Bildausgabe": the composed picture of the puzzle, exported to a
+// file or printed.
 class TForm5 : public QDialog
 {
     Q_OBJECT
 public:
     explicit TForm5(QWidget *parent = nullptr);
+
+    // The configuration dialog that "Ausgabe konfigurieren" opens.
+    void setSettingsDialog(TForm6 *dialog) { m_settingsDialog = dialog; }
+
+    // Composes the picture with the settings in effect and shows it.
+    void Draw(bool showTitle, bool showDefinitions);
+    const ImageComposition &composition() const { return m_composition; }
+
+    // The buttons.
+    void ConfigureClick();
+    void ExportClick();
+    void PrintClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // Draw with the two "Anzeigen" settings.
+    void drawAsConfigured();
+
+    ImageComposition m_composition;
+    TForm6 *m_settingsDialog = nullptr;
+    QLabel *m_picture = nullptr;
+    QPushButton *m_configureButton = nullptr;
 };
 
 } // namespace gs

@@ -26,6 +26,7 @@
 #include "output/outputsettings.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -193,7 +194,15 @@ void TForm1::createMenus()
         if (!IsBoardEmpty())
             openModal(m_form7);
     });
-    connect(m_outputSettingsAction, &QAction::triggered, this, [this] { openModal(m_form6); });
+    connect(m_clipboardAction, &QAction::triggered, this, [this] {
+        if (IsBoardEmpty())
+            return;
+        m_form5->Draw(false, false);
+        QGuiApplication::clipboard()->setImage(m_form5->composition().image());
+    });
+    connect(m_outputSettingsAction, &QAction::triggered, this, [this] {
+        m_form6->showOnPage(TForm6::Page::General);
+    });
     connect(m_rasterAction, &QAction::toggled, this, [] { RedrawBoard(); });
     connect(m_assistantAction, &QAction::triggered, this, [this] { openModal(m_form9); });
     connect(m_infoAction, &QAction::triggered, this, [this] { openModal(m_form10); });
@@ -357,6 +366,8 @@ void TForm1::createWindows()
     m_form5 = new TForm5(this);
     m_form6 = new TForm6(this);
     m_form7 = new TForm7(this);
+    m_form5->setSettingsDialog(m_form6);
+    m_form7->setSettingsDialog(m_form6);
     m_form9 = new TForm9(this);
     m_form10 = new TForm10(this);
 }

@@ -2,9 +2,21 @@
 
 #include <QDialog>
 
+#include <string_view>
+
+class QCheckBox;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
 namespace gs {
 
-// The output configuration dialog: title, parts shown, colours and texts of the exports.
+class ColorPanel;
+
+// The output configuration dialog "Ausgabe konfigurieren": it edits the settings in effect
+// (CurrentOutputSettings), so the output windows see every change at once; "OK" also stores
+// them in the puzzle. Each control is named by its setting's key.
 class TForm6 : public QDialog
 {
     Q_OBJECT
@@ -14,8 +26,25 @@ public:
 
     explicit TForm6(QWidget *parent = nullptr);
 
-    // Shows the dialog modally on page; true when it was confirmed with "OK".
+    // Shows the dialog modally on page, after loading the puzzle's settings; true when it was
+    // confirmed with "OK".
     bool showOnPage(Page page);
+
+    // The controls from the settings in effect, with the enabling rules applied.
+    void loadControls();
+
+private:
+    QWidget *createGeneralPage();
+    QWidget *createHtmlPage();
+    QCheckBox *addSwitch(std::string_view key, const QString &caption);
+    QLineEdit *addEdit(std::string_view key);
+    ColorPanel *addColor(QGridLayout *grid, int row, std::string_view key, const QString &caption);
+    void applyEnabling();
+    void OKClick();
+    void StandardClick();
+
+    QTabWidget *m_pages = nullptr;
+    QPushButton *m_okButton = nullptr;
 };
 
 } // namespace gs

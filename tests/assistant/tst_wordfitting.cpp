@@ -1,6 +1,7 @@
 #include "assistant/wordfitting.h"
 #include "core/numbering.h"
 #include "core/puzzle.h"
+#include "support/placefield.h"
 #include "support/referencefitting.h"
 #include "support/scriptedprompt.h"
 
@@ -20,19 +21,7 @@ class TestWordFitting : public QObject
     {
         NewPuzzle();
         for (const auto &[p, letters] : laid)
-            for (int k = 0; letters[k]; ++k)
-                SetLetter({p.X + k, p.Y}, std::string(1, letters[k]));
-    }
-    // The board from (col, row) to its end, rows separated by '/', '.' where no letter stands.
-    static std::string picture(int fromCol, int fromRow)
-    {
-        std::string text;
-        for (int row = fromRow; row <= BoardRows(); ++row) {
-            for (int col = fromCol; col <= BoardCols(); ++col)
-                text += GetLetter({col, row}).empty() ? "." : GetLetter({col, row});
-            text += row < BoardRows() ? "/" : "";
-        }
-        return text;
+            PlaceWord(p, true, letters);
     }
 
 private slots:
@@ -43,7 +32,7 @@ private slots:
 
         prepare({});
         QVERIFY(FitWords(words = {"affe", "KATZE", "esel"}, true).empty());
-        QCOMPARE(picture(10, 10), "KATZE/.F..S/.F..E/.E..L");
+        QCOMPARE(BoardPicture({10, 10}), "KATZE/.F..S/.F..E/.E..L");
         QVERIFY((Puzzle.Numbers
                  == std::vector<TClueNumber>{
                          {1, 10, 10, "", true}, {2, 14, 10, "", false}, {3, 11, 10, "", false}}));
@@ -58,18 +47,18 @@ private slots:
         QCOMPARE(Puzzle.Numbers.size(), size_t(1));
         QCOMPARE(prompt.lastText(), "An dieser Stelle ist bereits eine Nummer vorhanden!");
         QVERIFY(FitWords(words = {"BAUMHAUS"}, false).empty());
-        QCOMPARE(picture(3, 5), "BAUMHAUS");
+        QCOMPARE(BoardPicture({3, 5}), "BAUMHAUS");
     }
 
     void choosesAndRefusesByTheRules()
     {
         prepare({{{5, 5}, "A"}});
         FitWords(words = {"AB"}, false);
-        QCOMPARE(picture(5, 5), "AB");
+        QCOMPARE(BoardPicture({5, 5}), "AB");
         // AB may not overwrite the X of a crossing word, so it runs down.
         prepare({{{5, 5}, "XB"}});
         FitWords(words = {"AB"}, false);
-        QCOMPARE(picture(5, 4), ".A/XB");
+        QCOMPARE(BoardPicture({5, 4}), ".A/XB");
         // No letter left of column 1, above row 1, beyond column 50 or row 40.
         prepare({{{2, 3}, "E"}, {{48, 38}, "Q"}});
         QCOMPARE(FitWords(words = {"KATZE", "QXXX"}, false), (Words{"QXXX", "KATZE"}));
@@ -81,7 +70,7 @@ private slots:
         QCOMPARE(FitWords(words = {"QQQQQ", "XXXX", "ZOO"}, false),
                  (Words{"QQQQQ", "XXXX", "ZOO"}));
         QCOMPARE(FitWords(words = {"zoo", "", "qqq"}, false), (Words{"QQQ", ""}));
-        QCOMPARE(picture(10, 10), "KATZE/...O./...O.");
+        QCOMPARE(BoardPicture({10, 10}), "KATZE/...O./...O.");
     }
 
     void placesAsTheReferenceDoes()

@@ -3,19 +3,16 @@
 #include "core/numbering.h"
 #include "core/puzzle.h"
 #include "support/fakeboardview.h"
+#include "support/placefield.h"
 #include "support/scriptedprompt.h"
 
 #include <QTest>
 
+#include <optional>
+
 using namespace gs;
 
 namespace {
-
-void place(TPoint p, bool hor, const std::string &letters)
-{
-    for (int i = 0; i < int(letters.size()); ++i)
-        SetLetter(hor ? TPoint{p.X + i, p.Y} : TPoint{p.X, p.Y + i}, letters.substr(size_t(i), 1));
-}
 
 // The numbers as "num:col,row,h|v" in list order.
 QString numbers()
@@ -36,32 +33,27 @@ class TestBoardCommands : public QObject
 {
     Q_OBJECT
 
-    FakeBoardView *m_view = nullptr;
-    ScriptedPrompt *m_prompt = nullptr;
+    // Fresh for every test: each installs itself when made.
+    std::optional<FakeBoardView> m_view;
+    std::optional<ScriptedPrompt> m_prompt;
 
 private slots:
     void init()
     {
-        m_view = new FakeBoardView;
-        m_prompt = new ScriptedPrompt;
+        m_view.emplace();
+        m_prompt.emplace();
         NewPuzzle();
         Modified = false;
-    }
-
-    void cleanup()
-    {
-        delete m_prompt;
-        delete m_view;
     }
 
     void autoNumbering()
     {
         m_view->numbersInside = true;
-        place({2, 2}, true, "HAUS");
-        place({2, 2}, false, "HUND");
-        place({6, 5}, true, "AB"); // a 2 x 2 square gets no number
-        place({6, 6}, true, "CD");
-        place({8, 1}, false, "XY"); // row 1, numbers inside
+        PlaceWord({2, 2}, true, "HAUS");
+        PlaceWord({2, 2}, false, "HUND");
+        PlaceWord({6, 5}, true, "AB"); // a 2 x 2 square gets no number
+        PlaceWord({6, 6}, true, "CD");
+        PlaceWord({8, 1}, false, "XY"); // row 1, numbers inside
         AutoNumber();
         QCOMPARE(numbers(), "1:2,2h 2:2,2v 3:8,1v");
         AutoNumber();
@@ -69,24 +61,24 @@ private slots:
 
         // Outside, column 1 and row 1 take no number; existing numbers stay in front.
         m_view->numbersInside = false;
-        place({1, 9}, true, "EF");
-        place({4, 8}, false, "GH");
+        PlaceWord({1, 9}, true, "EF");
+        PlaceWord({4, 8}, false, "GH");
         Puzzle.Numbers = {{1, 4, 8, "", false}};
-        place({3, 10}, false, "IJ");
+        PlaceWord({3, 10}, false, "IJ");
         AutoNumber();
         QCOMPARE(numbers(), "1:4,8v 2:2,2h 3:2,2v 4:3,10v");
     }
 
     void renumberingKeepsDefinitions()
     {
-        place({2, 2}, true, "HAUS");
-        place({2, 6}, true, "BAUM");
-        place({5, 2}, false, "SEE");
+        PlaceWord({2, 2}, true, "HAUS");
+        PlaceWord({2, 6}, true, "BAUM");
+        PlaceWord({5, 2}, false, "SEE");
         AutoNumber();
         for (TClueNumber &n : Puzzle.Numbers)
             n.Text = ReadWord(n) + "?";
         Puzzle.Numbers.push_back({4, 9, 9, "weg", true}); // at no word start: dropped
-        place({3, 4}, false, "TO");                       // a word in the middle
+        PlaceWord({3, 4}, false, "TO");                   // a word in the middle
         RenumberKeepingDefinitions();
         QCOMPARE(numbers(), "1:2,2h 2:2,6h 3:3,4v 4:5,2v");
         for (const TClueNumber &n : Puzzle.Numbers)
@@ -106,30 +98,15 @@ private slots:
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("column"); // column 5, rows 1..8 afterwards
         QTest::addColumn<QString>("message");
-        QTest::newRow("first T") << ""
-                                 << "tante"
-                                 << "...TANTE"
-                                 << "";
-        QTest::newRow("second T") << "5,6,X"
-                                  << "tante"
-                                  << "TANTEX.."
-                                  << "";
-        QTest::newRow("both collide") << "5,2,Q;5,6,X"
-                                      << "tante"
-                                      << ".Q.T.X.."
-                                      << "Felder überschreiben";
-        QTest::newRow("letter missing") << ""
-                                        << "haus"
-                                        << "...T...."
-                                        << "Fehler";
-        QTest::newRow("beyond the edge") << ""
-                                         << "kabelt"
-                                         << "...T...."
-                                         << "Fehler";
-        QTest::newRow("cancelled") << ""
-                                   << ""
-                                   << "...T...."
-                                   << "";
+        const char *rows[][5]
+                = {{"first T", "", "tante", "...TANTE", ""},
+                   {"second T", "5,6,X", "tante", "TANTEX..", ""},
+                   {"both collide", "5,2,Q;5,6,X", "tante", ".Q.T.X..", "Felder überschreiben"},
+                   {"letter missing", "", "haus", "...T....", "Fehler"},
+                   {"beyond the edge", "", "kabelt", "...T....", "Fehler"},
+                   {"cancelled", "", "", "...T....", ""}};
+        for (const auto &r : rows)
+            QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]) << QString(r[3]) << QString(r[4]);
     }
 
     void fitWord()
@@ -140,7 +117,7 @@ private slots:
         QFETCH(QString, message);
         for (const QString &item : board.split(';', Qt::SkipEmptyParts)) {
             const QStringList parts = item.split(',');
-            place({parts[0].toInt(), parts[1].toInt()}, false, parts[2].toStdString());
+            PlaceWord({parts[0].toInt(), parts[1].toInt()}, false, parts[2].toStdString());
         }
         SetLetter({5, 4}, "T");
         SelectedField = {5, 4};
@@ -164,8 +141,8 @@ private slots:
         FitWord(); // an empty field holds no letter of any word
         QCOMPARE(m_prompt->lastText(),
                  "Das eingegebene Wort beinhaltet den Buchstaben im markierten Feld nicht!");
-        place({2, 3}, true, "A-B");
-        place({3, 2}, false, "C-D");
+        PlaceWord({2, 3}, true, "A-B");
+        PlaceWord({3, 2}, false, "C-D");
         FitWord();
         QCOMPARE(m_prompt->lastText(), "An dieser Stelle kann kein Wort eingefügt werden!");
         SelectedField = {-1, -1};
@@ -176,7 +153,7 @@ private slots:
 
     void emptyFields()
     {
-        place({2, 2}, true, "A- ");
+        PlaceWord({2, 2}, true, "A- ");
         FieldAt({2, 2}).Block = false;
         EmptyFieldsToBlocks();
         QVERIFY(GetField({3, 2}).Block && !GetField({2, 2}).Block && !GetField({4, 2}).Block);

@@ -1,29 +1,12 @@
 #include "core/boardediting.h"
 #include "core/puzzle.h"
 #include "support/fakeboardview.h"
+#include "support/placefield.h"
 #include "support/scriptedprompt.h"
 
 #include <QTest>
 
 using namespace gs;
-
-namespace {
-
-void place(TPoint p, bool hor, const std::string &letters)
-{
-    for (int i = 0; i < int(letters.size()); ++i)
-        SetLetter(hor ? TPoint{p.X + i, p.Y} : TPoint{p.X, p.Y + i}, letters.substr(size_t(i), 1));
-}
-
-std::string row(int r, int fromCol, int toCol)
-{
-    std::string s;
-    for (int c = fromCol; c <= toCol; ++c)
-        s += GetLetter({c, r}).empty() ? "." : GetLetter({c, r});
-    return s;
-}
-
-} // namespace
 
 class TestBoardEditing : public QObject
 {
@@ -63,21 +46,21 @@ private slots:
 
     void collisionsAndTheOverwriteQuestion()
     {
-        place({3, 3}, true, "HX a");
+        PlaceWord({3, 3}, true, "HX a");
         QVERIFY(!WordCollides({3, 3}, true, "QX"));   // the first letter is never compared
         QVERIFY(!WordCollides({3, 3}, true, "HXYa")); // a blank field is free
         QVERIFY(WordCollides({3, 3}, true, "HXYA"));  // case matters
         QVERIFY(WordCollides({3, 3}, true, "HA"));
 
         ScriptedPrompt prompt;
-        place({3, 3}, true, "HXYZ");
+        PlaceWord({3, 3}, true, "HXYZ");
         FieldAt({4, 3}).BorderTop = true;
         prompt.answers << Prompt::Answer::No << Prompt::Answer::Yes;
         InsertWord({3, 3}, true, "HAUS");
-        QCOMPARE(row(3, 3, 6), std::string("HXYZ"));
+        QCOMPARE(BoardPicture({3, 3}, {6, 3}), std::string("HXYZ"));
         QVERIFY(!Modified);
         InsertWord({3, 3}, true, "HAUS");
-        QCOMPARE(row(3, 3, 6), std::string("HAUS"));
+        QCOMPARE(BoardPicture({3, 3}, {6, 3}), std::string("HAUS"));
         QVERIFY(Modified);
         QVERIFY(GetField({4, 3}).BorderTop); // only letters change
 
@@ -127,14 +110,14 @@ private slots:
         QCOMPARE(prompt.lastText(), QStringLiteral("Es ist kein Feld markiert!"));
         QVERIFY(prompt.inputCaptions.isEmpty());
 
-        place({2, 2}, true, "OBST-X");
+        PlaceWord({2, 2}, true, "OBST-X");
         SelectedField = {2, 2};
         prompt.texts.enqueue(QStringLiteral("obsternte"));
         prompt.answers.enqueue(Prompt::Answer::No); // the hyphen clashes
         InsertWordCommand(true);
         QCOMPARE(prompt.inputCaptions.last(), QStringLiteral("Wort horizontal einfügen"));
         QCOMPARE(prompt.inputDefaults.last(), QStringLiteral("OBST"));
-        QCOMPARE(row(2, 2, 7), std::string("OBST-X"));
+        QCOMPARE(BoardPicture({2, 2}, {7, 2}), std::string("OBST-X"));
         QVERIFY(!Modified);
 
         InsertWordCommand(false); // cancelled: an empty word, still repainted and modified
@@ -158,7 +141,7 @@ private slots:
         QVERIFY(CanShift(ShiftUp));
 
         NewPuzzle();
-        place({2, 2}, true, "AB");
+        PlaceWord({2, 2}, true, "AB");
         Puzzle.Numbers = {MakeClueNumber(2, 2, "", true), MakeClueNumber(3, 2, "", false)};
         QVERIFY(!CanShift(ShiftLeft)); // outside, the numbers would leave the board
         QVERIFY(!CanShift(ShiftUp));
@@ -170,7 +153,7 @@ private slots:
     void shiftingMovesTheWholeDocument()
     {
         FakeBoardView view;
-        place({3, 2}, true, "WORT");
+        PlaceWord({3, 2}, true, "WORT");
         FieldAt({4, 2}).SolutionNumber = 3;
         Puzzle.Numbers.push_back(MakeClueNumber(3, 2, "Ein Wort", true));
         Puzzle.StartField = {3, 2};
@@ -179,7 +162,7 @@ private slots:
         ShiftPuzzle(ShiftRight);
         ShiftPuzzle(ShiftDown);
         QCOMPARE(BoardCols() * 100 + BoardRows(), 703);
-        QCOMPARE(row(3, 1, 7), std::string("...WORT"));
+        QCOMPARE(BoardPicture({1, 3}, {7, 3}), std::string("...WORT"));
         QCOMPARE(GetField({5, 3}).SolutionNumber, 3);
         QCOMPARE(Puzzle.Numbers[0].Col * 100 + Puzzle.Numbers[0].Row, 403);
         QCOMPARE(Puzzle.StartField, (TPoint{4, 3}));
@@ -191,18 +174,18 @@ private slots:
         ShiftPuzzle(ShiftLeft);
         ShiftPuzzle(ShiftUp);
         QCOMPARE(BoardCols() * 100 + BoardRows(), 602);
-        QCOMPARE(row(2, 1, 6), std::string("..WORT"));
+        QCOMPARE(BoardPicture({1, 2}, {6, 2}), std::string("..WORT"));
         QCOMPARE(SelectedField, (TPoint{5, 2}));
     }
 
     void oversizedLoadedBoardsShiftAsAWhole()
     {
-        place({55, 44}, true, "XY");
-        place({51, 1}, true, "Q");
+        PlaceWord({55, 44}, true, "XY");
+        PlaceWord({51, 1}, true, "Q");
         Puzzle.Numbers.push_back(MakeClueNumber(200, 300, "", true));
         ShiftPuzzle(ShiftLeft);
         ShiftPuzzle(ShiftDown);
-        QCOMPARE(row(45, 54, 55), std::string("XY"));
+        QCOMPARE(BoardPicture({54, 45}, {55, 45}), std::string("XY"));
         QCOMPARE(GetLetter({50, 2}), std::string("Q"));
         QCOMPARE(BoardCols() * 100 + BoardRows(), 5545);
         QCOMPARE(Puzzle.Numbers[0].Col * 1000 + Puzzle.Numbers[0].Row, 199301);

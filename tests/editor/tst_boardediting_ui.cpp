@@ -38,39 +38,19 @@ bool dropOn(QWidget *target, QMimeData *data)
 
 } // namespace
 
-class TestBoardEditingUi : public QObject
+class TestBoardEditingUi : public QObject, MainWindowFixture
 {
     Q_OBJECT
-
-    MainWindowFixture m_window;
-    ScriptedPrompt *m_prompt = nullptr;
-    TForm1 *m_form = nullptr;
-
-    template<typename T = QWidget>
-    T *child(const QString &name) const
-    {
-        return m_window.child<T>(name);
-    }
-    QCheckBox *checkBox(const QString &text) const { return m_window.checkBox(text); }
-    QPoint viewportPoint(TPoint p) const { return m_window.viewportPoint(p); }
-    void click(TPoint p, Qt::MouseButton button = Qt::LeftButton) { m_window.click(p, button); }
-    static void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        MainWindowFixture::key(key, modifiers);
-    }
-    static void type(const QString &text) { MainWindowFixture::type(text); }
 
 private slots:
     void init()
     {
-        m_window.create();
-        m_prompt = m_window.prompt.get();
-        m_form = m_window.form.get();
-        m_window.show();
-        QTRY_COMPARE(QApplication::focusWidget(), m_form->sidePanel()->keySink());
+        create();
+        show();
+        QTRY_COMPARE(QApplication::focusWidget(), form->sidePanel()->keySink());
     }
 
-    void cleanup() { m_window.destroy(); }
+    void cleanup() { destroy(); }
 
     void wordFromArrowsAndTyping()
     {
@@ -83,8 +63,8 @@ private slots:
         }
         QCOMPARE(ReadWord(MakeClueNumber(3, 3, "", true)), "HAUS");
         QCOMPARE(SelectedField, TPoint(6, 3));
-        QVERIFY(m_form->lettersShown());
-        QCOMPARE(m_form->sidePanel()->keySink()->text(), KeySink::Text);
+        QVERIFY(form->lettersShown());
+        QCOMPARE(form->sidePanel()->keySink()->text(), KeySink::Text);
 
         // Down and back up: the provisional field on the way is gone again.
         key(Qt::Key_Down);
@@ -131,7 +111,7 @@ private slots:
         QFETCH(int, modifiers);
         click({2, 2});
         Modified = false;
-        MainWindowFixture::type(typed, Qt::KeyboardModifiers(modifiers));
+        type(typed, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(letter(2, 2), stored.toStdString());
         QCOMPARE(Modified, stored != QLatin1String(" "));
     }
@@ -147,7 +127,7 @@ private slots:
         QCOMPARE(GetField({4, 4}), block);
         QCOMPARE(SelectedField, TPoint(4, 4));
 
-        m_form->sidePanel()->focusKeySink();
+        form->sidePanel()->focusKeySink();
         type(QStringLiteral("x"));
         QCOMPARE(GetField({4, 4}), TBoardField{"X"});
         QVERIFY(!checkBox(QStringLiteral("Block"))->isChecked());
@@ -177,9 +157,9 @@ private slots:
         click({5, 5});
         key(Qt::Key_Delete);
         click({5, 5}, Qt::RightButton);
-        QCOMPARE(m_prompt->shown.size(), 2);
-        QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Fehler"));
-        QCOMPARE(m_prompt->lastText(),
+        QCOMPARE(prompt->shown.size(), 2);
+        QCOMPARE(prompt->lastCaption(), QStringLiteral("Fehler"));
+        QCOMPARE(prompt->lastText(),
                  QStringLiteral("Feld kann nicht entfernt werden, solange ihm eine Nummer "
                                 "zugewiesen ist."));
         QCOMPARE(letter(5, 5), "B");
@@ -190,15 +170,15 @@ private slots:
     {
         SetLetter({1, 1}, "A");
         SetLetter({50, 40}, "Z");
-        m_form->CheckScrolling();
-        m_form->horizontalBar()->setValue(m_form->horizontalBar()->maximum());
-        m_form->verticalBar()->setValue(m_form->verticalBar()->maximum());
+        form->CheckScrolling();
+        form->horizontalBar()->setValue(form->horizontalBar()->maximum());
+        form->verticalBar()->setValue(form->verticalBar()->maximum());
         click({49, 39});
         QCheckBox *left = checkBox(QStringLiteral("Links"));
         left->setFocus();
         Modified = false;
         for (const TPoint p : {TPoint{51, 39}, TPoint{49, 41}}) {
-            QVERIFY(m_form->viewport()->rect().contains(viewportPoint(p)));
+            QVERIFY(form->viewport()->rect().contains(viewportPoint(p)));
             click(p);
             QCOMPARE(SelectedField, TPoint(49, 39));
             QCOMPARE(QApplication::focusWidget(), left);
@@ -206,19 +186,19 @@ private slots:
         }
         // The middle button only takes the focus back to the board.
         click({45, 35}, Qt::MiddleButton);
-        QCOMPARE(QApplication::focusWidget(), m_form->sidePanel()->keySink());
+        QCOMPARE(QApplication::focusWidget(), form->sidePanel()->keySink());
         QCOMPARE(letter(45, 35), "");
 
         // A double-click comes after its first press; it makes an existing empty field.
         click({44, 36});
-        QTest::mouseDClick(m_form->viewport(), Qt::LeftButton, {}, viewportPoint({44, 36}));
+        QTest::mouseDClick(form->viewport(), Qt::LeftButton, {}, viewportPoint({44, 36}));
         key(Qt::Key_Left);
         QCOMPARE(letter(44, 36), "-");
     }
 
     void focusLeaveRule()
     {
-        KeySink *sink = m_form->sidePanel()->keySink();
+        KeySink *sink = form->sidePanel()->keySink();
         click({5, 5});
         // Check boxes and text fields act on the selected field: it stays.
         checkBox(QStringLiteral("Links"))->setFocus();
@@ -228,7 +208,7 @@ private slots:
         QCOMPARE(letter(5, 5), " ");
         QCOMPARE(SelectedField, TPoint(5, 5));
         // A spin field does not: the provisional field goes with the selection.
-        m_form->findChild<QSpinBox *>()->setFocus();
+        form->findChild<QSpinBox *>()->setFocus();
         QCOMPARE(letter(5, 5), "");
         QVERIFY(IsNoField(SelectedField));
 
@@ -356,7 +336,7 @@ private slots:
         SetLetter({1, 1}, "A");
         SetLetter({48, 5}, "B");
         click({48, 5});
-        QScrollBar *bar = m_form->horizontalBar();
+        QScrollBar *bar = form->horizontalBar();
         const int before = bar->value();
         QTest::mouseClick(child<QPushButton>(QStringLiteral("shift2")), Qt::LeftButton);
         QCOMPARE(letter(49, 5), "B");
@@ -364,34 +344,25 @@ private slots:
 
         SetLetter({50, 7}, "C");
         const TCrossWordPuzzle puzzle = Puzzle;
-        const QPoint scrolled = m_form->scrollPosition();
+        const QPoint scrolled = form->scrollPosition();
         Modified = false;
         QTest::mouseClick(child<QPushButton>(QStringLiteral("shift2")), Qt::LeftButton);
         QCOMPARE(Puzzle.Board, puzzle.Board);
-        QCOMPARE(m_form->scrollPosition(), scrolled);
+        QCOMPARE(form->scrollPosition(), scrolled);
         QCOMPARE(SelectedField, TPoint(49, 5));
         QVERIFY(!Modified);
     }
 
-    void insertWordThroughMenuAndShortcut()
+    void insertWordThroughTheShortcut()
     {
-        click({2, 2});
-        m_prompt->texts << QStringLiteral("haus");
-        for (QAction *action : m_form->findChildren<QAction *>()) {
-            if (action->text() == QStringLiteral("Horizontal einfügen"))
-                action->trigger();
-        }
-        QCOMPARE(m_prompt->inputCaptions.last(), QStringLiteral("Wort horizontal einfügen"));
-        QCOMPARE(ReadWord(MakeClueNumber(2, 2, "", true)), "HAUS");
-
         // Ctrl+V reaches the command while the key sink has the focus, and the provisional field
         // stays selected while the input box is open.
-        key(Qt::Key_Down);
-        m_prompt->texts << QStringLiteral("ei");
+        click({2, 3});
+        prompt->texts << QStringLiteral("ei");
         key(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(m_prompt->inputCaptions.last(), QStringLiteral("Wort vertikal einfügen"));
+        QCOMPARE(prompt->inputCaptions, QList<QString>{QStringLiteral("Wort vertikal einfügen")});
         QCOMPARE(ReadWord(MakeClueNumber(2, 3, "", false)), "EI");
-        QCOMPARE(m_form->sidePanel()->keySink()->text(), KeySink::Text);
+        QCOMPARE(form->sidePanel()->keySink()->text(), KeySink::Text);
     }
 
     void programSettingsKeepLoadedValues()
@@ -404,22 +375,22 @@ private slots:
         Puzzle.BorderWidth = 7;
         QVERIFY(SavePuzzle(path));
 
-        m_form->setNumbersInsideChecked(true);
+        form->setNumbersInsideChecked(true);
         QVERIFY(LoadPuzzle(path));
         QCOMPARE(Puzzle.FieldSize, 60);
         QCOMPARE(Puzzle.BorderWidth, 7);
         QVERIFY(!Puzzle.NumbersInside);
-        QVERIFY(!m_form->numbersInsideChecked());
-        QCOMPARE(m_form->findChildren<QSpinBox *>().at(0)->value(), 50);
-        QCOMPARE(m_form->findChildren<QSpinBox *>().at(1)->value(), 4);
+        QVERIFY(!form->numbersInsideChecked());
+        QCOMPARE(form->findChildren<QSpinBox *>().at(0)->value(), 50);
+        QCOMPARE(form->findChildren<QSpinBox *>().at(1)->value(), 4);
         QVERIFY(!Modified);
-        QVERIFY(m_prompt->shown.isEmpty());
+        QVERIFY(prompt->shown.isEmpty());
 
         // The user cannot switch the numbers outside while one stands in column 1.
         QCheckBox *inside = checkBox(QStringLiteral("Nummern in Kästchen"));
         inside->setChecked(true);
         inside->setChecked(false);
-        QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Hinweis"));
+        QCOMPARE(prompt->lastCaption(), QStringLiteral("Hinweis"));
         QVERIFY(inside->isChecked());
         QVERIFY(Puzzle.NumbersInside);
     }

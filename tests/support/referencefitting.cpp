@@ -5,6 +5,7 @@
 #include "core/cp1252.h"
 #include "core/numbering.h"
 #include "core/puzzle.h"
+#include "support/placefield.h"
 
 #include <algorithm>
 
@@ -70,8 +71,7 @@ TPlacement ReferenceFindBestPlacement(const std::string &w)
 void ReferenceFitWords(std::vector<std::string> &words, bool withNumbers)
 {
     const auto place = [&](TPoint p, bool hor, size_t index) {
-        for (int k = 0; k < int(words[index].size()); ++k)
-            SetLetter(at(p, hor, k), words[index].substr(size_t(k), 1));
+        PlaceWord(p, hor, words[index]);
         if (withNumbers)
             AddNumber(p, hor);
         words.erase(words.begin() + long(index));

@@ -1,0 +1,65 @@
+#include "core/puzzle.h"
+#include "editor/htmlexportwindow.h"
+#include "output/outputsettings.h"
+#include "support/scriptedprompt.h"
+
+#include <QDesktopServices>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace gs;
+
+// The export window with the desktop's browser standing in for the preview.
+class TestHtmlExportWindow : public QObject
+{
+    Q_OBJECT
+
+    QList<QUrl> m_opened;
+
+public slots:
+    void openUrl(const QUrl &url) { m_opened.append(url); }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+    }
+
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    // Opening writes the preview into the cache folder from the document's own settings and
+    // shows it; "Speichern" writes the page to the chosen file.
+    void previewAndSave()
+    {
+        ScriptedPrompt prompt;
+        NewPuzzle();
+        SetLetter({1, 1}, "A");
+        OutputSettings document;
+        document.setText("Edit12", "Vorschau");
+        Puzzle.Infos = document.Make();
+
+        TForm7 window;
+        window.show();
+        const QString preview = TForm7::previewFileName();
+        QVERIFY(preview.startsWith(
+                QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
+        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(preview)});
+        QFile file(preview);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("<title>Vorschau</title>"));
+
+        const QTemporaryDir folder;
+        prompt.texts.enqueue(folder.filePath(QStringLiteral("seite.htm")));
+        for (QPushButton *button : window.findChildren<QPushButton *>())
+            if (button->text() == QStringLiteral("Speichern"))
+                button->click();
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("seite.htm"))));
+        QVERIFY(prompt.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestHtmlExportWindow)
+#include "tst_htmlexportwindow.moc"

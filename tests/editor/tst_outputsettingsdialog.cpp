@@ -1,0 +1,110 @@
+#include "core/puzzle.h"
+#include "editor/colorpanel.h"
+#include "editor/outputsettingsdialog.h"
+#include "output/outputsettings.h"
+#include "support/scriptedprompt.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace gs;
+
+class TestOutputSettingsDialog : public QObject
+{
+    Q_OBJECT
+
+    template<typename T>
+    static T *control(const TForm6 &dialog, const char *key)
+    {
+        return dialog.findChild<T *>(QLatin1String(key));
+    }
+
+    // Shows the dialog and presses the button with text once it runs.
+    static bool showAndPress(TForm6 &dialog, const QString &text)
+    {
+        QTimer::singleShot(0, &dialog, [&dialog, text] {
+            for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+                if (button->text() == text)
+                    button->click();
+            }
+        });
+        return dialog.showOnPage(TForm6::Page::Html);
+    }
+
+private slots:
+    void init()
+    {
+        NewPuzzle();
+        CurrentOutputSettings().SetStandardValues();
+        Modified = false;
+    }
+
+    void enablingRulesFollowSwitchesAndLoadedText()
+    {
+        TForm6 dialog;
+        QVERIFY(!control<QLineEdit>(dialog, "Edit14")->isEnabled());
+        control<QCheckBox>(dialog, "CheckBox2")->click();
+        QVERIFY(control<QLineEdit>(dialog, "Edit14")->isEnabled());
+        control<QCheckBox>(dialog, "CheckBox1")->click();
+        for (const char *key : {"CheckBox5", "Edit1", "CheckBox6", "Edit2", "Edit3", "Edit4"})
+            QVERIFY2(!control<QWidget>(dialog, key)->isEnabled(), key);
+
+        CurrentOutputSettings().Get("checkbox1#13#1^10^CheckBox2#13#true^10^");
+        dialog.loadControls();
+        QVERIFY(control<QLineEdit>(dialog, "Edit1")->isEnabled());
+        QVERIFY(!control<QLineEdit>(dialog, "Edit14")->isEnabled());
+    }
+
+    void rightClickTakesAnHtmlColour()
+    {
+        ScriptedPrompt prompt;
+        for (const std::optional<QString> &text :
+             {std::optional<QString>(QStringLiteral("#FF0000")),
+              std::optional<QString>(QStringLiteral("kein Code")),
+              std::optional<QString>()})
+            prompt.texts.enqueue(text);
+        TForm6 dialog;
+        ColorPanel *panel = control<ColorPanel>(dialog, "Panel3");
+        QTest::mouseClick(panel, Qt::RightButton);
+        QCOMPARE(prompt.inputCaptions, QList<QString>{QStringLiteral("HTML-Farbcode-Eingabe")});
+        QCOMPARE(prompt.inputDefaults, QList<QString>{QStringLiteral("#000000")});
+        QVERIFY(CurrentOutputSettings().Make().find("Panel3#13#clRed^10^") != std::string::npos);
+        QTest::mouseClick(panel, Qt::RightButton);
+        QCOMPARE(CurrentOutputSettings().color("Panel3"), TColor(0xFFFFFF));
+        QTest::mouseClick(panel, Qt::RightButton); // cancelled
+        QCOMPARE(panel->color(), TColor(0xFFFFFF));
+    }
+
+    void leavingANumberEditWithTextRestoresTheDefault()
+    {
+        TForm6 dialog;
+        QLineEdit *edit = control<QLineEdit>(dialog, "Edit6");
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("abc"));
+        QCOMPARE(CurrentOutputSettings().text("Edit6"), std::string("abc"));
+        emit edit->editingFinished();
+        QCOMPARE(edit->text(), QStringLiteral("130"));
+        QCOMPARE(CurrentOutputSettings().text("Edit6"), std::string("130"));
+    }
+
+    void okStoresTheSettingsInThePuzzle()
+    {
+        Puzzle.Infos = "Edit12#13#Mein R\xE4tsel^10^";
+        TForm6 dialog;
+        QVERIFY(!showAndPress(dialog, QStringLiteral("Abbrechen")));
+        QCOMPARE(control<QLineEdit>(dialog, "Edit12")->text(), QStringLiteral("Mein Rätsel"));
+        QVERIFY(!Modified);
+        QCOMPARE(Puzzle.Infos, std::string("Edit12#13#Mein R\xE4tsel^10^"));
+
+        QVERIFY(showAndPress(dialog, QStringLiteral("OK")));
+        QVERIFY(Modified);
+        QCOMPARE(Puzzle.Infos, CurrentOutputSettings().Make());
+        QCOMPARE(CurrentOutputSettings().text("Edit12"), std::string("Mein R\xE4tsel"));
+    }
+};
+
+QTEST_MAIN(TestOutputSettingsDialog)
+#include "tst_outputsettingsdialog.moc"

@@ -1,0 +1,174 @@
+#include "core/cp1252.h"
+#include "core/puzzle.h"
+#include "output/htmlexport.h"
+#include "support/placefield.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace gs;
+
+namespace {
+
+// 3 x 3: HAT / U#E / T-E with a separator right of A, a block, a field without a letter,
+// a solution-letter field and the numbers 1 (across), 2 (down) and 3 (across, right of the
+// block).
+void smallPuzzle()
+{
+    NewPuzzle();
+    const char *const rows[] = {"HAT", "U#E", "T-E"};
+    for (int row = 1; row <= 3; ++row) {
+        for (int col = 1; col <= 3; ++col) {
+            const char c = rows[row - 1][col - 1];
+            TBoardField field{c == '#' ? "-" : std::string(1, c)};
+            field.Block = c == '#';
+            PlaceField({col, row}, field);
+        }
+    }
+    FieldAt({2, 1}).BorderRight = true;
+    FieldAt({3, 3}).SolutionNumber = 1;
+    Puzzle.Numbers = {MakeClueNumber(1, 1, "Kopfbedeckung", true),
+                      MakeClueNumber(3, 1, "Getr\xE4nk", false),
+                      MakeClueNumber(3, 2, "Vokal", true)};
+    for (int i = 0; i < 3; ++i)
+        Puzzle.Numbers[i].Num = i + 1;
+}
+
+QStringList lines(const std::string &page)
+{
+    return toQString(page).split(QStringLiteral("\r\n"));
+}
+
+// The text of the definition cells, row by row.
+QStringList cells(const std::string &page)
+{
+    QStringList found;
+    for (const QString &line : lines(page)) {
+        if (line.startsWith(QStringLiteral("    <td")))
+            found.append(line.section(u'>', 1).chopped(5));
+        else if (line == QStringLiteral("  </tr>"))
+            found.append(QStringLiteral("|"));
+    }
+    return found;
+}
+
+} // namespace
+
+class TestHtmlExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { smallPuzzle(); }
+
+    void pageMatchesTheExpectedText_data()
+    {
+        QTest::addColumn<QString>("golden");
+        QTest::addColumn<bool>("solvable");
+        QTest::newRow("solvable, arcs, outside numbers") << QStringLiteral("loesbar.htm") << true;
+        QTest::newRow("read only, inside numbers") << QStringLiteral("nurlesen.htm") << false;
+    }
+
+    // Every line as the page is laid out, including the escaped title, button label and
+    // message, the repaired check, and the background picture relative to the page's folder.
+    void pageMatchesTheExpectedText()
+    {
+        QFETCH(QString, golden);
+        QFETCH(bool, solvable);
+        OutputSettings settings;
+        settings.setOn("CheckBox1", solvable);
+        settings.setOn("CheckBox2", true);
+        settings.setText("Edit5", "/home/anna/Bilder/papier.jpg");
+        if (solvable) {
+            settings.setOn("CheckBox6", true);
+            settings.setText("Edit1",
+                             "Pr\xFC"
+                             "fen \"jetzt\"");
+            settings.setText("Edit3", "Gel\xF6st: \"Hut\" \\o/");
+            settings.setText("Edit12", "Hut & <i>Tee</i>");
+            Puzzle.StartField = {3, 3};
+            Puzzle.EndField = {1, 3};
+        } else {
+            settings.setOn("CheckBox9", false);
+            settings.setOn("CheckBox4", false);
+            settings.setSpin("SpinEdit1", 1);
+            Puzzle.NumbersInside = true;
+            Puzzle.StartField = {1, 1};
+            Puzzle.EndField = {1, 3};
+        }
+        const HtmlPage page = MakeHtmlPage(settings, QStringLiteral("/home/anna/Seiten/x.htm"));
+        QVERIFY(page.error.isEmpty());
+        QCOMPARE(page.usesArc, solvable);
+        QFile file(QStringLiteral(GS_TEST_DATA "/") + golden);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        // The list ends in an empty entry when the last line ends in CR LF.
+        QCOMPARE(lines(page.text), lines(file.readAll().toStdString()));
+    }
+
+    // "arc.gif" is written beside the page exactly when a solution number is shown with arcs:
+    // one field square, white marked transparent.
+    void arcPictureOnlyWhenUsed()
+    {
+        QTemporaryDir folder;
+        const QString page = folder.filePath(QStringLiteral("r.htm"));
+        const QString arc = folder.filePath(QStringLiteral("arc.gif"));
+        OutputSettings settings;
+        QCOMPARE(GenerateHTML(page, settings), QString());
+        QFile gif(arc);
+        QVERIFY(gif.open(QIODevice::ReadOnly));
+        const QByteArray bytes = gif.readAll();
+        QVERIFY(bytes.startsWith("GIF89a\x1E\0\x1E\0"));
+        QCOMPARE(bytes.at(bytes.indexOf("\x21\xF9\x04") + 3), '\x01');
+        gif.remove();
+
+        settings.setOn("CheckBox9", false);
+        QCOMPARE(GenerateHTML(page, settings), QString());
+        settings.setOn("CheckBox9", true);
+        FieldAt({3, 3}).SolutionNumber = 0;
+        QCOMPARE(GenerateHTML(page, settings), QString());
+        QVERIFY(QFile::exists(page));
+        QVERIFY(!QFile::exists(arc));
+    }
+
+    // Five definitions fill the columns top to bottom, then left to right.
+    void definitionsInColumns()
+    {
+        Puzzle.Numbers.resize(5);
+        for (int i = 0; i < 5; ++i)
+            Puzzle.Numbers[i] = {i + 1, 1, 1, std::string(1, char('a' + i)), true};
+        OutputSettings settings;
+        QCOMPARE(cells(MakeHtmlPage(settings, QString()).text).join(u' '),
+                 QStringLiteral("1. a 4. d | 2. b 5. e | 3. c  |"));
+        settings.setSpin("SpinEdit1", 3);
+        const std::string page = MakeHtmlPage(settings, QString()).text;
+        QCOMPARE(cells(page).join(u' '), QStringLiteral("1. a 3. c 5. e | 2. b 4. d  |"));
+        QVERIFY(page.find("<td width=\"33%\" class=\"explicationbox\">") != std::string::npos);
+    }
+
+    // A position setting without an integer names the setting and writes nothing.
+    void numberSettingWithoutInteger()
+    {
+        QTemporaryDir folder;
+        const QString page = folder.filePath(QStringLiteral("r.htm"));
+        OutputSettings settings;
+        settings.setText("Edit7", "3O");
+        const QString error = GenerateHTML(page, settings);
+        QVERIFY2(error.contains(QStringLiteral("\"Platz über/unter Buttons:\""))
+                         && error.contains(QStringLiteral("\"3O\"")),
+                 qPrintable(error));
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    // A picture on another drive keeps its setting; folder names match in any case.
+    void pictureElsewhereKeepsItsPath()
+    {
+        QCOMPARE(relativePicturePath("C:\\Bilder\\a.jpg", QStringLiteral("/home/anna")),
+                 "C:\\Bilder\\a.jpg");
+        QCOMPARE(relativePicturePath("/HOME/anna/a.jpg", QStringLiteral("/home/anna")), "a.jpg");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHtmlExport)
+#include "tst_htmlexport.moc"
