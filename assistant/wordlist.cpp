@@ -20,9 +20,7 @@ bool readWordList(const QString &fileName, std::vector<std::string> &words, QStr
     QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
-    if (lines.constLast().isEmpty())
-        lines.removeLast();
+    const QStringList lines = wordListLines(text);
     if (bytes.size() > MaxWordListBytes || lines.size() > MaxWordListLines) {
         error = QStringLiteral("Die Wortliste %1 ist zu lang: erlaubt sind höchstens %2 Zeilen "
                                "und 1 MB.")
@@ -34,6 +32,19 @@ bool readWordList(const QString &fileName, std::vector<std::string> &words, QStr
         error = QStringLiteral("Die Liste enthält keine Wörter!");
         return false;
     }
+    return wordsFromLines(lines, words, error);
+}
+
+QStringList wordListLines(const QString &text)
+{
+    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
+    if (lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool wordsFromLines(const QStringList &lines, std::vector<std::string> &words, QString &error)
+{
     words.clear();
     for (const QString &line : std::as_const(lines)) {
         std::string word;

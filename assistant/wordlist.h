@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -15,5 +16,10 @@ inline constexpr int MaxWordListLines = 10000;
 // CR; a break at the end closes the last line). On failure returns false with a German message
 // in error: unreadable or too long, no lines, or a line that Windows-1252 cannot hold.
 bool readWordList(const QString &fileName, std::vector<std::string> &words, QString &error);
+// The lines of a word list typed or read as text, split as readWordList does.
+QStringList wordListLines(const QString &text);
+// The lines as Windows-1252 words; false with a German message naming the first line that
+// the code page cannot hold.
+bool wordsFromLines(const QStringList &lines, std::vector<std::string> &words, QString &error);
 
 } // namespace gs

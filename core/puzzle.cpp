@@ -63,6 +63,11 @@ bool IsOnBoard(TPoint p)
     return p.X >= 1 && p.X <= BoardCols() && p.Y >= 1 && p.Y <= BoardRows();
 }
 
+bool IsInEditingArea(TPoint p)
+{
+    return p.X >= 1 && p.X <= MaxCols && p.Y >= 1 && p.Y <= MaxRows;
+}
+
 TBoardField EmptyField()
 {
     return TBoardField{};

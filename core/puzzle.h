@@ -39,6 +39,8 @@ int BoardCols();
 int BoardRows();
 bool IsNoField(TPoint p);
 bool IsOnBoard(TPoint p);
+// Within columns 1..MaxCols and rows 1..MaxRows, where the editor creates fields.
+bool IsInEditingArea(TPoint p);
 TBoardField GetField(TPoint p);
 TBoardField EmptyField();
 std::string GetLetter(TPoint p);

@@ -13,13 +13,26 @@ namespace gs {
 
 namespace {
 
-// Frame widths beyond this come only from damaged files; drawing them would overflow the
-// pixel arithmetic or allocate giant images.
-constexpr int MaxDrawnBorderWidth = 1000;
 // Pixel positions are kept within this bound so that adding sizes to them cannot overflow.
 constexpr long long MaxCoordinate = 1 << 29;
-// Upper bound for either side of the editor's board image.
-constexpr int MaxImageSide = 16384;
+
+// How far PuzzleBounds can reach along a side of count fields: the far edge of the last field,
+// the frame pen and the solution frame (each under one field size) and one pixel per separator
+// on the outer edge, with fields of at most MaxDrawnFieldSize.
+constexpr int maxBoundsExtent(int count, int otherCount)
+{
+    return count * (MaxDrawnFieldSize - 1) + 3 * MaxDrawnFieldSize + otherCount;
+}
+// The loader keeps every field, number and frame end within the editing area and the field size
+// within MaxDrawnFieldSize, so PuzzleBounds reaches at most 5,290 x 4,310 pixels. RedrawBoard
+// adds the visible area, the scroll position (at most the extent plus 40, see the main window's
+// CheckScrolling) and 50. Without a view (exports, conversion) the picture is therefore at most
+// 5,340 x 4,360 pixels (93 MB); in the editor, with a visible area of up to 4,096 pixels, at most
+// 14,766 x 12,806 pixels, reached only when a full board of 100-pixel fields is scrolled to its
+// far corner (the editor's own field sizes, up to 50, give a quarter of that).
+constexpr int MaxVisibleSide = 4096;
+constexpr int MaxImageWidth = 2 * maxBoundsExtent(MaxCols, MaxRows) + MaxVisibleSide + 90;
+constexpr int MaxImageHeight = 2 * maxBoundsExtent(MaxRows, MaxCols) + MaxVisibleSide + 90;
 
 int fieldSize()
 {
@@ -35,7 +48,7 @@ int borderWidth()
 bool geometryUsable()
 {
     return fieldSize() >= 2 && fieldSize() <= MaxDrawnFieldSize && borderWidth() >= 0
-           && borderWidth() <= MaxDrawnBorderWidth;
+           && borderWidth() <= MaxDrawnFieldSize;
 }
 
 // Left or top pixel of the field in column or row index.
@@ -240,10 +253,12 @@ void RedrawBoard()
     const TRect bounds = PuzzleBounds(options);
     const QSize visible = view ? view->visibleBoardSize() : QSize(0, 0);
     const QPoint scroll = view ? view->scrollPosition() : QPoint(0, 0);
-    const auto side
-            = [](long long length) { return int(std::clamp<long long>(length, 1, MaxImageSide)); };
-    const QSize size(side(0LL + bounds.Right + visible.width() + scroll.x() + 50),
-                     side(0LL + bounds.Bottom + visible.height() + scroll.y() + 50));
+    const auto side = [](long long length, int limit) {
+        return int(std::clamp<long long>(length, 1, limit));
+    };
+    const QSize size(
+            side(0LL + bounds.Right + visible.width() + scroll.x() + 50, MaxImageWidth),
+            side(0LL + bounds.Bottom + visible.height() + scroll.y() + 50, MaxImageHeight));
     QImage &image = BoardImage();
     if (image.size() != size || image.format() != QImage::Format_RGB32)
         image = QImage(size, QImage::Format_RGB32);

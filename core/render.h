@@ -20,11 +20,13 @@ inline constexpr QRgb SelectionBlue = 0xFF0000FF;
 inline constexpr QRgb SelectionGrey = 0xFF939393;
 inline constexpr QRgb RasterGrey = 0xFFBCBCBC;
 
-// The largest field size that is drawn; larger ones come only from damaged files.
-inline constexpr int MaxDrawnFieldSize = 1000;
+// The largest field size that is drawn, twice the largest the editor offers; the loader
+// replaces larger ones, so they come only from code that skips it.
+inline constexpr int MaxDrawnFieldSize = 100;
 
 // Board geometry: fields overlap by one pixel, so the pitch is FieldSize - 1. Field sizes
-// below 2 (and above MaxDrawnFieldSize) draw nothing and hit no field.
+// below 2 (and above MaxDrawnFieldSize), and frame widths above MaxDrawnFieldSize, draw nothing
+// and hit no field.
 TRect FieldRect(TPoint p);
 TPoint PixelToField(int x, int y);
 // Point sizes of letters, clue numbers and solution-letter numbers for a field size.

@@ -5,8 +5,9 @@
 
 namespace gs {
 
-// A stored puzzle document: root element "CrossWord-list" holding one "CrossWord" item.
-class TCrossWordCollection : public TXMLCollectionOf<TCrossWordCollectionItem>
+// A stored puzzle document: root element "CrossWord-list" holding one "CrossWord" item;
+// further items are not read.
+class TCrossWordCollection : public TXMLCollectionOf<TCrossWordCollectionItem, 1>
 {
 public:
     static constexpr std::string_view ClassName = "TCrossWordCollection";

@@ -16,16 +16,18 @@
 
 #include <algorithm>
 #include <exception>
-#include <future>
 #include <optional>
 
 namespace gs {
 
 namespace {
 
-// Board sizes that may be allocated although the file holds fewer board items than they need;
-// the missing items then end the load as damaged data.
-constexpr int MaxPartialBoardSide = 255;
+// A document file longer than this cannot hold a text within MaxDocumentTextSize: deflate
+// expands incompressible text by well under a thousandth.
+constexpr qint64 MaxDocumentFileSize = qint64(MaxDocumentTextSize + 1024 * 1024);
+// An old text file holds a fixed 23 x 13 board and its clue numbers; reading stops after this
+// many bytes (a longer file ends its import early, with the import's message).
+constexpr qint64 MaxLegacyFileSize = 1024 * 1024;
 
 QString shortName(const QString &fileName)
 {
@@ -52,8 +54,11 @@ struct InvalidDocument : std::exception
 {
 };
 
-// Copies the stored document into puzzle, as far as it goes. Settings the drawing cannot use
-// are replaced by the standard ones and reported through valid.
+// Copies the stored document into puzzle, as far as it goes. What the editor cannot make is
+// left out and reported through valid: settings the drawing cannot use (replaced by the
+// standard ones), more numbers or board positions than a document may hold, and fields, numbers
+// and frame ends beyond the editing area. The board array itself keeps its stored size, which
+// the editor widens beyond the editing area with empty columns and rows.
 void copyDocument(const TCrossWordCollectionItem &item, TCrossWordPuzzle &puzzle, bool &valid)
 {
     puzzle.FieldSize = item.FieldSize();
@@ -65,14 +70,25 @@ void copyDocument(const TCrossWordCollectionItem &item, TCrossWordPuzzle &puzzle
         valid = false;
     }
     puzzle.NumbersInside = item.NumbersInside();
-    puzzle.StartField = TPoint{item.StartFieldCol(), item.StartFieldRow()};
-    puzzle.EndField = TPoint{item.EndFieldCol(), item.EndFieldRow()};
+    const auto frameEnd = [&valid](TPoint p) {
+        if (IsNoField(p) || IsInEditingArea(p))
+            return p;
+        valid = false;
+        return TPoint{-1, -1};
+    };
+    puzzle.StartField = frameEnd(TPoint{item.StartFieldCol(), item.StartFieldRow()});
+    puzzle.EndField = frameEnd(TPoint{item.EndFieldCol(), item.EndFieldRow()});
     puzzle.Infos = item.Infos();
 
     puzzle.Numbers.clear();
     const TNumberCollection &numbers = item.Numbers();
+    valid = valid && !numbers.overflowed();
     for (int i = 0; i < numbers.Count(); ++i) {
         const TClueNumber &stored = numbers.Items(i).Number();
+        if (!IsInEditingArea(TPoint{stored.Col, stored.Row})) {
+            valid = false;
+            continue;
+        }
         TClueNumber number = MakeClueNumber(stored.Col, stored.Row, stored.Text, stored.Hor);
         number.Num = stored.Num;
         puzzle.Numbers.push_back(number);
@@ -81,9 +97,8 @@ void copyDocument(const TCrossWordCollectionItem &item, TCrossWordPuzzle &puzzle
     const int cols = item.BoardCols();
     const int rows = item.BoardRows();
     const TBoardCollection &board = item.Board();
-    const long long needed = (long long)cols * rows;
-    if (cols < 0 || rows < 0
-        || (needed > board.Count() && (cols > MaxPartialBoardSide || rows > MaxPartialBoardSide)))
+    if (cols < 0 || rows < 0 || cols > MaxBoardItems || rows > MaxBoardItems
+        || (long long)cols * rows > MaxBoardItems || board.overflowed())
         throw InvalidDocument();
     puzzle.Board.assign(size_t(cols) + 1, std::vector<TBoardField>(size_t(rows) + 1));
     int next = 0;
@@ -92,6 +107,10 @@ void copyDocument(const TCrossWordCollectionItem &item, TCrossWordPuzzle &puzzle
             if (next >= board.Count())
                 throw InvalidDocument();
             TBoardField field = board.Items(next++).Field();
+            if (!field.Letter.empty() && !IsInEditingArea(TPoint{col, row})) {
+                valid = false;
+                continue;
+            }
             field.Letter = field.Letter.substr(0, 1);
             puzzle.Board[size_t(col)][size_t(row)] = field;
         }
@@ -244,19 +263,15 @@ std::string DocumentText()
 bool SavePuzzle(const QString &fileName)
 {
     const std::string text = DocumentText();
-    // Compression takes most of the time; the plain copy is written meanwhile.
-    std::future<std::string> compressed = std::async(std::launch::async, [&text] {
-        std::string content(DocumentSignature);
-        CompressStream(text, content);
-        return content;
-    });
-    const QString copyName = fileName + QStringLiteral(".xml");
-    const bool copyWritten = writeFileSafely(copyName, text);
-    if (!writeFileSafely(fileName, compressed.get())) {
+    std::string content(DocumentSignature);
+    CompressStream(text, content);
+    // The document first: when it cannot be written, the old copy still matches the old file.
+    if (!writeFileSafely(fileName, content)) {
         reportSaveFailure(fileName);
         return false;
     }
-    if (!copyWritten) {
+    const QString copyName = fileName + QStringLiteral(".xml");
+    if (!writeFileSafely(copyName, text)) {
         reportSaveFailure(copyName);
         return false;
     }
@@ -272,37 +287,47 @@ bool LoadPuzzle(const QString &fileName)
         reportUnreadable(fileName);
         return false;
     }
-    // Deflate expands incompressible text by well under a thousandth, so a longer file cannot
-    // hold a document within the size limit (nor is an old text file ever that long).
-    const qint64 readLimit = qint64(DocumentSignature.size() + MaxDocumentTextSize + 1024 * 1024);
     // Enough for the signature and for the format word of an old text file with its break.
     const QByteArray head = file.peek(qint64(DocumentSignature.size()) + 1);
-    if (isLegacyFile(head))
-        return ImportLegacyFile(fileName, file.read(readLimit));
-    if (!head.startsWith(
+    const bool legacy = isLegacyFile(head);
+    if (!legacy
+        && !head.startsWith(
                 QByteArray(DocumentSignature.data(), qsizetype(DocumentSignature.size())))) {
         reportUnreadable(fileName);
         return false;
     }
 
     // A damaged document is loaded into an empty puzzle, so nothing of the previous one mixes
-    // into it.
+    // into it. Buffers are sized by the file, never by the limits.
     TCrossWordPuzzle loaded;
     loaded.Infos = " - Felderquiz";
-    const QByteArray content = file.read(readLimit);
-    const std::string_view compressed
-            = std::string_view(content.constData(), size_t(content.size()))
-                      .substr(DocumentSignature.size());
-    const bool valid = file.atEnd() && readDocument(fileName, compressed, loaded);
+    bool valid = false;
+    try {
+        if (legacy)
+            return ImportLegacyFile(fileName, file.read(std::min(file.size(), MaxLegacyFileSize)));
+        if (file.size() <= MaxDocumentFileSize) {
+            const QByteArray content = file.read(file.size());
+            const std::string_view compressed
+                    = std::string_view(content.constData(), size_t(content.size()))
+                              .substr(DocumentSignature.size());
+            valid = file.atEnd() && readDocument(fileName, compressed, loaded);
+        }
+    } catch (const std::bad_alloc &) {
+        // Reported below as invalid data, with the empty puzzle, like any other damage.
+    }
     file.close();
     Puzzle = std::move(loaded);
-    if (!valid) {
-        ActivePrompt().error(shortName(fileName)
-                             + QStringLiteral(" enthält einige ungültige Daten! Es wird versucht, "
-                                              "das Felderquiz trotzdem zu laden."));
-    }
+    if (!valid)
+        ReportInvalidData(fileName);
     ShowLoadedDocument(fileName);
     return true;
+}
+
+void ReportInvalidData(const QString &fileName)
+{
+    ActivePrompt().error(shortName(fileName)
+                         + QStringLiteral(" enthält einige ungültige Daten! Es wird versucht, das "
+                                          "Felderquiz trotzdem zu laden."));
 }
 
 void CheckFileVersion(const QString &fileName, const std::string &fileVersion)

@@ -18,6 +18,9 @@ bool LoadPuzzle(const QString &fileName);
 // failed save never leaves a damaged or half-written file behind. Returns false when the save
 // failed; the message went to the prompt and the document stays modified.
 bool SavePuzzle(const QString &fileName);
+// The message for a document that holds data the editor cannot use; it is loaded as far as
+// it goes.
+void ReportInvalidData(const QString &fileName);
 // The version notice for a file written by a newer program.
 void CheckFileVersion(const QString &fileName, const std::string &fileVersion);
 

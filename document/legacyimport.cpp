@@ -2,6 +2,7 @@
 
 #include "core/prompt.h"
 #include "core/puzzle.h"
+#include "document/documentfile.h"
 #include "document/documentview.h"
 
 #include <QFileInfo>
@@ -86,6 +87,7 @@ bool ImportLegacyFile(const QString &fileName, const QByteArray &content)
     }
 
     bool complete = true;
+    bool outside = false; // a number beyond the editing area, which is left out
     const std::optional<int> count = lines.nextInt();
     if (!count)
         complete = false;
@@ -98,6 +100,10 @@ bool ImportLegacyFile(const QString &fileName, const QByteArray &content)
             break;
         }
         const std::string_view text = lines.next().value_or(std::string_view());
+        if (!IsInEditingArea(TPoint{*col, *row})) {
+            outside = true;
+            continue;
+        }
         TClueNumber number = MakeClueNumber(*col, *row, std::string(text), *orientation == 1);
         number.Num = i;
         Puzzle.Numbers.push_back(number);
@@ -118,6 +124,8 @@ bool ImportLegacyFile(const QString &fileName, const QByteArray &content)
         Modified = true;
         return false;
     }
+    if (outside)
+        ReportInvalidData(fileName);
     ShowLoadedDocument(fileName);
     return true;
 }

@@ -5,9 +5,12 @@
 
 namespace gs {
 
-TXMLCollection::TXMLCollection(std::string_view itemClassName, TItemFactory createItem)
+TXMLCollection::TXMLCollection(std::string_view itemClassName,
+                               TItemFactory createItem,
+                               int maxCount)
     : m_itemTagName(CollectionTagName(itemClassName))
     , m_createItem(std::move(createItem))
+    , m_maxCount(maxCount)
 {
 }
 
@@ -33,8 +36,11 @@ void TXMLCollection::AppendXML(std::string &text) const
 void TXMLCollection::SetXML(std::string_view text)
 {
     Clear();
+    m_overflowed = false;
     ReadElements(text, [this](std::string_view name, std::string_view content) {
-        if (name == m_itemTagName)
+        if (name == m_itemTagName && Count() >= m_maxCount)
+            m_overflowed = true;
+        else if (name == m_itemTagName)
             Add().SetXML(content);
         else if (const TXMLProperty *property = FindProperty(properties(), name))
             PropertyFromXML(*this, *property, content);

@@ -3,6 +3,7 @@
 #include "document/xmlcollectionitem.h"
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,7 +19,10 @@ public:
     using TItemFactory = std::function<std::unique_ptr<TXMLCollectionItem>()>;
 
     // itemClassName gives the items' element name; createItem makes an item of that class.
-    TXMLCollection(std::string_view itemClassName, TItemFactory createItem);
+    // Reading keeps at most maxCount items, so that a document's memory stays bounded.
+    TXMLCollection(std::string_view itemClassName,
+                   TItemFactory createItem,
+                   int maxCount = std::numeric_limits<int>::max());
 
     TXMLCollectionItem &Add();
     void Clear() { m_items.clear(); }
@@ -32,8 +36,10 @@ public:
     // No published properties of its own.
     const TXMLPropertyList &properties() const override;
     void AppendXML(std::string &text) const override;
-    // Empties the collection, then appends one item per element named exactly ItemTagName().
+    // Empties the collection, then appends one item per element named exactly ItemTagName(),
+    // up to maxCount items; further elements are skipped unread and set overflowed().
     void SetXML(std::string_view text) override;
+    bool overflowed() const { return m_overflowed; }
 
     const std::string &ItemTagName() const { return m_itemTagName; }
     std::string XMLTagName() const { return CollectionTagName(className()) + "-list"; }
@@ -46,6 +52,8 @@ public:
 private:
     std::string m_itemTagName;
     TItemFactory m_createItem;
+    int m_maxCount;
+    bool m_overflowed = false;
     std::vector<std::unique_ptr<TXMLCollectionItem>> m_items;
 };
 

@@ -2,17 +2,20 @@
 
 #include "document/xmlcollection.h"
 
+#include <limits>
 #include <memory>
 
 namespace gs {
 
-// A TXMLCollection whose items are of class Item, with typed access to them.
-template<class Item>
+// A TXMLCollection whose items are of class Item, with typed access to them; reading keeps at
+// most MaxCount items.
+template<class Item, int MaxCount = std::numeric_limits<int>::max()>
 class TXMLCollectionOf : public TXMLCollection
 {
 public:
     TXMLCollectionOf()
-        : TXMLCollection(Item::ClassName, [] { return std::make_unique<Item>(); })
+        : TXMLCollection(
+                Item::ClassName, [] { return std::make_unique<Item>(); }, MaxCount)
     {
     }
 

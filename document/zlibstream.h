@@ -6,8 +6,9 @@
 namespace gs {
 
 // A document's text is never allowed to inflate beyond this; a full 50 x 40 board with long
-// definitions stays well under one mebibyte.
-inline constexpr size_t MaxDocumentTextSize = 64u * 1024u * 1024u;
+// definitions stays well under one mebibyte, and a board array of MaxBoardItems positions
+// under fourteen.
+inline constexpr size_t MaxDocumentTextSize = 16u * 1024u * 1024u;
 
 // Appends source compressed as one zlib stream (RFC 1950) at level 9 to target. A long text is
 // compressed in parts on several threads and the deflate parts are joined into the one stream.

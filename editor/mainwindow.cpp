@@ -369,6 +369,10 @@ void TForm1::createWindows()
     m_form5->setSettingsDialog(m_form6);
     m_form7->setSettingsDialog(m_form6);
     m_form9 = new TForm9(this);
+    connect(m_form9, &TForm9::puzzleApplied, this, [this] {
+        UpdateFieldPanel();
+        CheckScrolling();
+    });
     m_form10 = new TForm10(this);
 }
 
@@ -703,18 +707,12 @@ void TForm1::FormShow()
 void TForm1::openStartupFile()
 {
     NewPuzzle();
-    const QFileInfo file(m_startupFile);
-    if (file.isDir()) {
-        ActivePrompt().error(QStringLiteral("Die Datei ") + m_startupFile
-                             + QStringLiteral(" ist ein Ordner und kann nicht geöffnet werden!"));
-    } else if (!file.exists()) {
+    // Past the existence check, every outcome is that of "Öffnen" (a folder cannot be read).
+    if (QFileInfo::exists(m_startupFile))
+        LoadPuzzle(m_startupFile);
+    else
         ActivePrompt().error(QStringLiteral("Die Datei ") + m_startupFile
                              + QStringLiteral(" wurde nicht gefunden!"));
-    } else if (LoadPuzzle(m_startupFile)) {
-        return;
-    }
-    // Nothing was loaded: the empty puzzle of New stays, unchanged.
-    Modified = false;
 }
 
 void TForm1::FormResize()

@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
 // The headless conversion, run as a user would run it.
 class TestConversion : public QObject
 {
@@ -41,6 +43,76 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith(QByteArray("\x09Sternfeld\x78\xDA", 12)));
         QVERIFY(QFile::exists(out + QStringLiteral(".xml")));
+    }
+
+    void aDamagedSourceIsNeverSaved()
+    {
+        QFile example(QStringLiteral(GS_EXAMPLE));
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        const QByteArray whole = example.readAll();
+        const QString damaged = path(QStringLiteral("kaputt.gsd"));
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(whole.left(whole.size() - 30));
+        file.close();
+        QString errors;
+        QCOMPARE(convert({damaged, damaged}, &errors), 1);
+        QVERIFY(errors.contains(QStringLiteral("ungültige Daten")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), whole.left(whole.size() - 30));
+        QVERIFY(!QFile::exists(damaged + QStringLiteral(".xml")));
+    }
+
+    // A document file holding the text inside its CrossWord element.
+    void writeDocument(const QString &fileName, const QString &crossWord)
+    {
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QString text = QStringLiteral("<CrossWord-list><CrossWord>%1</CrossWord>"
+                                            "</CrossWord-list>")
+                                     .arg(crossWord);
+        file.write(QByteArray("\x09Sternfeld", 10) + qCompress(text.toLatin1(), 9).mid(4));
+    }
+
+    // The largest documents the loader takes in: every number and board position the limits
+    // allow, the longest text, and the largest picture (a full board of 100-pixel fields).
+    void writeLargestDocuments()
+    {
+        const QString number = QStringLiteral("<Number><Num>1</Num><Col>1</Col><Row>1</Row>"
+                                              "<Text>%1</Text></Number>")
+                                       .arg(QString(255, QLatin1Char('x')));
+        writeDocument(path(QStringLiteral("1.gsd")),
+                      QStringLiteral("<BoardCols>256</BoardCols><BoardRows>256</BoardRows><Board>")
+                              + QStringLiteral("<Board><Letter></Letter></Board>").repeated(65536)
+                              + QStringLiteral("</Board><Numbers>") + number.repeated(16384)
+                              + QStringLiteral("</Numbers>"));
+        writeDocument(path(QStringLiteral("2.gsd")),
+                      QStringLiteral("<Numbers>")
+                              + QStringLiteral("<Number></Number>").repeated(900000)
+                              + QStringLiteral("</Numbers>"));
+        writeDocument(path(QStringLiteral("3.gsd")),
+                      QStringLiteral("<Infos>") + QString(15 * 1024 * 1024, QLatin1Char('i'))
+                              + QStringLiteral("</Infos>"));
+        writeDocument(path(QStringLiteral("4.gsd")),
+                      QStringLiteral("<FieldSize>100</FieldSize><BorderWidth>100</BorderWidth>"
+                                     "<BoardCols>50</BoardCols><BoardRows>40</BoardRows><Board>")
+                              + QStringLiteral("<Board><Letter>A</Letter><BorderRight>True"
+                                               "</BorderRight></Board>")
+                                        .repeated(2000)
+                              + QStringLiteral("</Board><Numbers>") + number.repeated(4000)
+                              + QStringLiteral("</Numbers>"));
+    }
+
+    void peakMemoryStaysBounded()
+    {
+        // Written first: a child starts as a copy of this process, and its peak counts that.
+        writeLargestDocuments();
+        for (const char *name : {"1.gsd", "2.gsd", "3.gsd", "4.gsd"})
+            convert({path(QStringLiteral("aus.gsd")), path(QString::fromLatin1(name))});
+        rusage usage{};
+        QCOMPARE(getrusage(RUSAGE_CHILDREN, &usage), 0);
+        qInfo("peak memory of a conversion: %ld KiB", usage.ru_maxrss);
+        QVERIFY(usage.ru_maxrss < 256 * 1024);
     }
 
     void reportsErrorsOnStderr()

@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -154,12 +155,12 @@ private slots:
 
     void startupFileThatCannotBeOpened_data()
     {
-        QTest::addColumn<QString>("name"); // in a fresh folder; empty: the folder itself
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("name");    // in a fresh folder; empty: the folder itself
+        QTest::addColumn<QString>("message"); // %1: the path, %2: the name without folder
         QTest::newRow("missing") << "fehlt.gsd"
-                                 << " wurde nicht gefunden!";
+                                 << "Die Datei %1 wurde nicht gefunden!";
         QTest::newRow("directory") << ""
-                                   << " ist ein Ordner und kann nicht geöffnet werden!";
+                                   << "%2 kann nicht gelesen werden!";
     }
 
     void startupFileThatCannotBeOpened()
@@ -172,10 +173,27 @@ private slots:
         QTRY_COMPARE(prompt->shown.size(), 1);
         QCOMPARE(prompt->lastCaption(), QStringLiteral("Fehler"));
         QCOMPARE(prompt->shown.first().icon, Prompt::Icon::Warning);
-        QCOMPARE(prompt->lastText(), QStringLiteral("Die Datei ") + path + message);
+        QCOMPARE(prompt->lastText(),
+                 QString(message).replace("%1", path).replace("%2", QFileInfo(path).fileName()));
         QVERIFY(!Modified);
         QVERIFY(IsBoardEmpty());
         QCOMPARE(form->windowTitle(), caption);
+        QVERIFY(form->currentFileName().isEmpty());
+    }
+
+    void startupFileReadInPartIsUnnamedAndModified()
+    {
+        // As after "Öffnen": closing asks before the partial copy is discarded.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("alt.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Felderquiz\r\nA\r\n");
+        file.close();
+        show(path);
+        QTRY_COMPARE(prompt->shown.size(), 1);
+        QCOMPARE(GetLetter({1, 1}), std::string("A"));
+        QVERIFY(Modified);
         QVERIFY(form->currentFileName().isEmpty());
     }
 
