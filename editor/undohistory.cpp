@@ -11,8 +11,9 @@ namespace {
 
 UndoHistory *activeHistory = nullptr;
 
-// Steps kept; the oldest go first.
-constexpr int stepLimit = 200;
+// Steps kept; the oldest go first. A step of a small edit costs a few kilobytes, one that
+// changes the whole board about 200.
+constexpr int stepLimit = 500;
 
 } // namespace
 
@@ -34,6 +35,9 @@ public:
         , m_positionAfter(positionAfter)
     {
     }
+
+    const PuzzleSnapshot &before() const { return m_before; }
+    const PuzzleSnapshot &after() const { return m_after; }
 
     void undo() override { m_history->apply(m_before, m_positionBefore); }
 
@@ -95,6 +99,20 @@ void UndoHistory::reset()
 void UndoHistory::markSaved()
 {
     m_stack->setClean();
+}
+
+size_t UndoHistory::bytes() const
+{
+    size_t total = 0;
+    const PuzzleSnapshot *previous = nullptr;
+    for (int i = 0; i < m_stack->count(); ++i) {
+        const auto *step = static_cast<const Step *>(m_stack->command(i));
+        total += sizeof *step + size_t(step->text().capacity()) * sizeof(QChar)
+                 + step->before().bytesBeyond(previous)
+                 + step->after().bytesBeyond(&step->before());
+        previous = &step->after();
+    }
+    return total;
 }
 
 void UndoHistory::begin(const QString &name)

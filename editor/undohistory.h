@@ -43,6 +43,9 @@ public:
     // The puzzle as it is now was saved: the clean state.
     void markSaved();
 
+    // Heap bytes of the recorded steps, each part shared between steps counted once.
+    size_t bytes() const;
+
     // A step begins or ends; steps begun inside a running one belong to the outer one.
     void begin(const QString &name);
     void end();
