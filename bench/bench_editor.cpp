@@ -5,10 +5,12 @@
 #include "editor/keysink.h"
 #include "editor/mainwindow.h"
 #include "editor/sidepanel.h"
+#include "editor/undohistory.h"
 #include "support/fullboard.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QUndoStack>
 
 #include <benchmark/benchmark.h>
 
@@ -120,6 +122,104 @@ void BM_RenumberFullBoard(benchmark::State &state)
     numberLattice(state, gs::RenumberKeepingDefinitions, [] {});
 }
 BENCHMARK(BM_RenumberFullBoard)->Unit(benchmark::kMillisecond);
+
+// The main window on a full puzzle with 400 numbers and their definitions, an empty history
+// and the focus on the key sink; nullptr (and the benchmark skipped) when that fails.
+gs::UndoHistory *fullPuzzleWithHistory(benchmark::State &state, gs::TForm1 &form)
+{
+    form.show();
+    if (!activate(form)) {
+        state.SkipWithError("the main window did not become active");
+        return nullptr;
+    }
+    gs::FillFullBoard();
+    for (int i = 300; i < 400; ++i)
+        gs::Puzzle.Numbers.push_back(gs::MakeClueNumber(2 + i % 49, 3 + (i / 49) * 6, "", true));
+    for (gs::TClueNumber &number : gs::Puzzle.Numbers)
+        number.Text
+                = "Eine Definition von durchschnittlicher L\xE4nge " + std::to_string(number.Num);
+    gs::RedrawBoard();
+    form.sidePanel()->focusKeySink();
+    QApplication::processEvents();
+    auto *history = form.findChild<gs::UndoHistory *>();
+    history->reset();
+    return history;
+}
+
+// Types letter into the field at p through the key sink: one undo step.
+void typeAt(gs::TForm1 &form, gs::TPoint p, char letter)
+{
+    gs::SelectField(p);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString(QChar(letter)));
+    QApplication::sendEvent(form.sidePanel()->keySink(), &press);
+    QApplication::processEvents();
+}
+
+// Undo (undo = true) or redo of one typed letter on the full puzzle, repaint on the screen
+// included; the opposite move runs untimed between.
+void undoOrRedo(benchmark::State &state, bool undo)
+{
+    gs::TForm1 form;
+    gs::UndoHistory *history = fullPuzzleWithHistory(state, form);
+    if (!history)
+        return;
+    typeAt(form, {20, 20}, 'q');
+    QUndoStack *stack = history->stack();
+    if (stack->count() != 1) {
+        state.SkipWithError("typing made no undo step");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!undo)
+            stack->undo();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        if (undo)
+            stack->undo();
+        else
+            stack->redo();
+        QApplication::processEvents();
+        state.PauseTiming();
+        if (undo)
+            stack->redo();
+        state.ResumeTiming();
+    }
+    gs::Modified = false;
+}
+
+void BM_UndoFullBoard(benchmark::State &state)
+{
+    undoOrRedo(state, true);
+}
+BENCHMARK(BM_UndoFullBoard)->Unit(benchmark::kMillisecond);
+
+void BM_RedoFullBoard(benchmark::State &state)
+{
+    undoOrRedo(state, false);
+}
+BENCHMARK(BM_RedoFullBoard)->Unit(benchmark::kMillisecond);
+
+// Heap bytes that a history of 200 typed letters holds on the full puzzle.
+void BM_HistoryOf200TypedLetters(benchmark::State &state)
+{
+    gs::TForm1 form;
+    gs::UndoHistory *history = fullPuzzleWithHistory(state, form);
+    if (!history)
+        return;
+    for (auto _ : state) {
+        history->reset();
+        for (int i = 0; i < 200; ++i) {
+            const gs::TPoint p{1 + i % 50, 1 + (i * 7) % 40};
+            // A letter other than the one there, so that every key is a change.
+            typeAt(form, p, char('a' + (gs::GetLetter(p)[0] - 'A' + 1) % 26));
+        }
+    }
+    state.counters["steps"] = double(history->stack()->count());
+    state.counters["bytes"] = double(history->bytes());
+    gs::Modified = false;
+}
+BENCHMARK(BM_HistoryOf200TypedLetters)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

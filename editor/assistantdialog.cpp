@@ -7,6 +7,7 @@
 #include "core/prompt.h"
 #include "core/puzzle.h"
 #include "core/render.h"
+#include "editor/undohistory.h"
 #include "output/imagecomposition.h"
 #include "output/outputsettings.h"
 
@@ -168,6 +169,7 @@ void TForm9::applyResult()
 {
     if (!m_result)
         return;
+    UndoStep step(windowTitle());
     Puzzle.Board = m_result->Board;
     Puzzle.Numbers = m_result->Numbers;
     Modified = true;

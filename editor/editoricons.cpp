@@ -156,6 +156,30 @@ void drawDefinitions(QPainter &p)
     p.drawPolygon(QPolygonF({{7.4, 10.2}, {9.4, 11.6}, {7.0, 13.0}}));
 }
 
+// A hooked arrow turning back to the left: undo. Redo draws it mirrored.
+void drawUndo(QPainter &p)
+{
+    const QColor blue(32, 80, 160);
+    QPainterPath hook;
+    hook.moveTo(5.0, 6.0);
+    hook.lineTo(10.0, 6.0);
+    hook.arcTo(QRectF(6.0, 6.0, 8.0, 8.0), 90.0, -180.0);
+    hook.lineTo(6.0, 14.0);
+    p.setPen(QPen(blue, 2.0, Qt::SolidLine, Qt::FlatCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hook);
+    p.setPen(Qt::NoPen);
+    p.setBrush(blue);
+    p.drawPolygon(QPolygonF({{1.0, 6.0}, {6.0, 1.5}, {6.0, 10.5}}));
+}
+
+void drawRedo(QPainter &p)
+{
+    p.translate(16.0, 0.0);
+    p.scale(-1.0, 1.0);
+    drawUndo(p);
+}
+
 void drawApplication(QPainter &p)
 {
     for (qreal x : {0.5, 5.5, 10.5}) {
@@ -260,6 +284,16 @@ QIcon EditorIcons::number()
 QIcon EditorIcons::definitions()
 {
     return makeIcon(drawDefinitions);
+}
+
+QIcon EditorIcons::undo()
+{
+    return makeIcon(drawUndo);
+}
+
+QIcon EditorIcons::redo()
+{
+    return makeIcon(drawRedo);
 }
 
 QPixmap EditorIcons::shiftArrows(int size)

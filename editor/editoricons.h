@@ -19,6 +19,8 @@ public:
     static QIcon fitWord();
     static QIcon number();
     static QIcon definitions();
+    static QIcon undo();
+    static QIcon redo();
     // A four-way arrow of the given edge length.
     static QPixmap shiftArrows(int size);
     // The number dialog's preview of a horizontal (hor) or vertical number.

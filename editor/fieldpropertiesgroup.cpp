@@ -3,6 +3,7 @@
 #include "core/puzzle.h"
 #include "core/render.h"
 #include "editor/fielddroptarget.h"
+#include "editor/undohistory.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -113,6 +114,7 @@ void FieldPropertiesGroup::setSolutionNumberText(const QString &text)
 
 void FieldPropertiesGroup::onBorderToggled(bool TBoardField::*border, bool on)
 {
+    UndoStep step(QStringLiteral("Trenner"));
     if (!prepareSelectedField(on))
         return;
     FieldAt(SelectedField).*border = on;
@@ -121,6 +123,7 @@ void FieldPropertiesGroup::onBorderToggled(bool TBoardField::*border, bool on)
 
 void FieldPropertiesGroup::onBlockToggled(bool on)
 {
+    UndoStep step(QStringLiteral("Block"));
     if (!prepareSelectedField(on))
         return;
     TBoardField &field = FieldAt(SelectedField);
@@ -133,6 +136,7 @@ void FieldPropertiesGroup::onBlockToggled(bool on)
 
 void FieldPropertiesGroup::onSolutionNumberChanged(const QString &text)
 {
+    UndoStep step(QStringLiteral("Lösungsbuchstabennummer"));
     if (IsNoField(SelectedField))
         return;
     bool whole = false;

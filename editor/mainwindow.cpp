@@ -22,6 +22,7 @@
 #include "editor/numberdialog.h"
 #include "editor/outputsettingsdialog.h"
 #include "editor/sidepanel.h"
+#include "editor/undohistory.h"
 #include "output/outputsettings.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -97,6 +99,12 @@ TForm1::TForm1(QWidget *parent)
     setWindowIcon(EditorIcons::application());
     QApplication::setWindowIcon(windowIcon());
 
+    m_history = new UndoHistory(
+            [this] {
+                return EditorPosition{SelectedField, scrollPosition()};
+            },
+            [this](const EditorPosition &position) { showRestoredPuzzle(position); },
+            this);
     createMenus();
     createToolBar();
     setCentralWidget(createBoardArea());
@@ -128,6 +136,8 @@ void TForm1::createMenus()
     m_clipboardAction = addEntry(exportMenu, QStringLiteral("Zwischenablage (nur Gitter)"));
     file->addSeparator();
     m_exitAction = addEntry(file, QStringLiteral("Beenden"));
+
+    createEditMenu();
 
     QMenu *puzzle = menuBar()->addMenu(QStringLiteral("Felderquiz"));
     m_insertGridAction = addEntry(puzzle, QStringLiteral("Gitter einfügen"));
@@ -200,26 +210,58 @@ void TForm1::createMenus()
 
 void TForm1::connectCommands()
 {
-    connect(m_insertGridAction, &QAction::triggered, this, &TForm1::insertGrid);
-    connect(m_emptyToBlocksAction, &QAction::triggered, this, [this] {
-        runBoardCommand(EmptyFieldsToBlocks);
-    });
-    connect(m_deleteEmptyAction, &QAction::triggered, this, [this] {
-        runBoardCommand([] { DeleteEmptyFields(); });
-    });
-    connect(m_insertFittingAction, &QAction::triggered, this, [this] { runBoardCommand(FitWord); });
-    connect(m_newNumberAction, &QAction::triggered, this, &TForm1::newNumber);
+    connectStep(m_insertGridAction, [this] { insertGrid(); });
+    connectStep(m_emptyToBlocksAction, [this] { runBoardCommand(EmptyFieldsToBlocks); });
+    connectStep(m_deleteEmptyAction, [this] { runBoardCommand([] { DeleteEmptyFields(); }); });
+    connectStep(m_insertFittingAction, [this] { runBoardCommand(FitWord); });
+    connectStep(m_newNumberAction, [this] { newNumber(); });
     connect(m_numbersMenu, &QMenu::aboutToShow, this, &TForm1::refreshDeleteNumberEntries);
-    connect(m_deleteHorizontalNumberAction, &QAction::triggered, this, [this] {
-        deleteNumber(true);
+    const QString deleteNumberStep = QStringLiteral("Nummer löschen");
+    connectStep(
+            m_deleteHorizontalNumberAction, [this] { deleteNumber(true); }, deleteNumberStep);
+    connectStep(
+            m_deleteVerticalNumberAction, [this] { deleteNumber(false); }, deleteNumberStep);
+    connectStep(m_autoNumberAction, [] { AutoNumber(); });
+    connectStep(m_renumberAction, [] { RenumberKeepingDefinitions(); });
+    connectStep(m_deleteAllNumbersAction, [this] { deleteAllNumbers(); });
+    connectStep(m_definitionsAction, [this] { openModal(m_form4); });
+}
+
+void TForm1::connectStep(QAction *action, const std::function<void()> &handler, const QString &name)
+{
+    connect(action, &QAction::triggered, this, [action, handler, name] {
+        UndoStep step(name.isEmpty() ? action->text().remove(QLatin1String("...")) : name);
+        handler();
     });
-    connect(m_deleteVerticalNumberAction, &QAction::triggered, this, [this] {
-        deleteNumber(false);
-    });
-    connect(m_autoNumberAction, &QAction::triggered, this, [] { AutoNumber(); });
-    connect(m_renumberAction, &QAction::triggered, this, [] { RenumberKeepingDefinitions(); });
-    connect(m_deleteAllNumbersAction, &QAction::triggered, this, &TForm1::deleteAllNumbers);
-    connect(m_definitionsAction, &QAction::triggered, this, [this] { openModal(m_form4); });
+}
+
+void TForm1::createEditMenu()
+{
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
+    m_undoAction = addEntry(edit, QStringLiteral("Rückgängig"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redoAction = addEntry(edit, QStringLiteral("Wiederholen"));
+    m_redoAction->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m_undoAction->setIcon(EditorIcons::undo());
+    m_redoAction->setIcon(EditorIcons::redo());
+    QUndoStack *stack = m_history->stack();
+    connect(m_undoAction, &QAction::triggered, stack, &QUndoStack::undo);
+    connect(m_redoAction, &QAction::triggered, stack, &QUndoStack::redo);
+    // The entries name the step they would take back or do again.
+    const auto refresh = [this, stack] {
+        const auto name = [](const QString &entry, const QString &step) {
+            return step.isEmpty() ? entry : entry + QStringLiteral(": ") + step;
+        };
+        m_undoAction->setText(name(QStringLiteral("Rückgängig"), stack->undoText()));
+        m_redoAction->setText(name(QStringLiteral("Wiederholen"), stack->redoText()));
+        m_undoAction->setToolTip(m_undoAction->text());
+        m_redoAction->setToolTip(m_redoAction->text());
+        m_undoAction->setEnabled(stack->canUndo());
+        m_redoAction->setEnabled(stack->canRedo());
+    };
+    connect(stack, &QUndoStack::indexChanged, this, refresh);
+    connect(stack, &QUndoStack::cleanChanged, this, refresh);
+    refresh();
 }
 
 void TForm1::createToolBar()
@@ -241,6 +283,8 @@ void TForm1::createToolBar()
     toolBar->addAction(m_newAction);
     toolBar->addAction(m_openAction);
     toolBar->addAction(m_saveAction);
+    toolBar->addAction(m_undoAction);
+    toolBar->addAction(m_redoAction);
     toolBar->addSeparator();
     toolBar->addAction(m_insertHorizontalAction);
     toolBar->addAction(m_insertVerticalAction);
@@ -309,9 +353,9 @@ void TForm1::connectBoardEditing()
     preview->watch(m_sidePanel);
     connect(preview, &KeyPreview::keyPressed, this, &TForm1::boardKeyPressed);
 
-    connect(m_insertHorizontalAction, &QAction::triggered, this, [this] { insertWord(true); });
-    connect(m_insertVerticalAction, &QAction::triggered, this, [this] { insertWord(false); });
-    connect(m_blockAction, &QAction::triggered, m_sidePanel, &SidePanel::invertBlock);
+    connectStep(m_insertHorizontalAction, [this] { insertWord(true); });
+    connectStep(m_insertVerticalAction, [this] { insertWord(false); });
+    connectStep(m_blockAction, [this] { m_sidePanel->invertBlock(); });
 }
 
 void TForm1::createWindows()
@@ -396,6 +440,7 @@ void TForm1::Neu1Click()
     RedrawBoard();
     Modified = false;
     CheckScrolling();
+    m_history->reset();
 }
 
 void TForm1::Oeffnen1Click()
@@ -403,14 +448,16 @@ void TForm1::Oeffnen1Click()
     if (Modified && AskSaveChanges())
         return;
     if (const auto fileName
-        = ActivePrompt().openFileName(documentFilter, documentSuffix, m_currentFileName))
+        = ActivePrompt().openFileName(documentFilter, documentSuffix, m_currentFileName)) {
         LoadPuzzle(*fileName);
+        m_history->reset();
+    }
 }
 
 bool TForm1::Speichern1Click()
 {
     if (!m_currentFileName.isEmpty())
-        return SavePuzzle(m_currentFileName);
+        return saveTo(m_currentFileName);
     return Speichernunter1Click();
 }
 
@@ -419,7 +466,15 @@ bool TForm1::Speichernunter1Click()
     // A successful save makes the chosen path the current file name.
     const auto fileName
             = ActivePrompt().saveFileName(documentFilter, documentSuffix, m_currentFileName);
-    return fileName && SavePuzzle(*fileName);
+    return fileName && saveTo(*fileName);
+}
+
+bool TForm1::saveTo(const QString &fileName)
+{
+    if (!SavePuzzle(fileName))
+        return false;
+    m_history->markSaved();
+    return true;
 }
 
 void TForm1::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint pixel)
@@ -443,6 +498,7 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, Q
 
 bool TForm1::removeField(TPoint p)
 {
+    UndoStep step(QStringLiteral("Feld entfernen"));
     if (!NoNumberAt(p)) {
         ActivePrompt().error(fieldHasNumber);
         return false;
@@ -458,6 +514,7 @@ bool TForm1::removeField(TPoint p)
 
 void TForm1::Image1DblClick()
 {
+    UndoStep step(QStringLiteral("Feld anlegen"));
     // The press that comes with the double-click selects the field and redraws it.
     const TPoint p = PixelToField(m_lastMouseDown.x(), m_lastMouseDown.y());
     if (!IsNoField(p) && p.X <= MaxCols && p.Y <= MaxRows && IsBlankField(p))
@@ -496,6 +553,7 @@ void TForm1::FormKeyDown(int key)
             SelectField(TPoint{s.X + 1, s.Y});
         break;
     case Qt::Key_Delete: {
+        UndoStep step(QStringLiteral("Feld leeren"));
         if (!NoNumberAt(s)) {
             ActivePrompt().error(fieldHasNumber);
             return;
@@ -532,6 +590,7 @@ void TForm1::FormKeyPress(const QString &text)
 
 void TForm1::typeLetter(char letter)
 {
+    UndoStep step(QStringLiteral("Eingabe"));
     const TPoint s = SelectedField;
     // A blank makes an existing empty field.
     const std::string stored(1, upperChar(letter == ' ' ? '-' : letter));
@@ -642,6 +701,7 @@ void TForm1::FormShow()
     Neu1Click();
     if (!m_startupFile.isEmpty())
         openStartupFile();
+    m_history->reset();
 }
 
 void TForm1::openStartupFile()
@@ -797,6 +857,20 @@ void TForm1::setCaption(const QString &caption)
 void TForm1::setCurrentFileName(const QString &fileName)
 {
     m_currentFileName = fileName;
+}
+
+void TForm1::showRestoredPuzzle(const EditorPosition &position)
+{
+    setFieldSizeSpin(Puzzle.FieldSize);
+    setBorderWidthSpin(Puzzle.BorderWidth);
+    setNumbersInsideChecked(Puzzle.NumbersInside);
+    setStartFieldText(toQString(GetLetter(Puzzle.StartField)));
+    setEndFieldText(toQString(GetLetter(Puzzle.EndField)));
+    RedrawBoard();
+    UpdateFieldPanel();
+    CheckScrolling();
+    m_horizontalBar->setValue(position.scroll.x());
+    m_verticalBar->setValue(position.scroll.y());
 }
 
 void TForm1::resetOutputSettings()

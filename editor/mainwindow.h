@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QPointer>
 
+#include <functional>
+
 class QAction;
 class QKeyEvent;
 class QLabel;
@@ -26,6 +28,8 @@ class TForm6;
 class TForm7;
 class TForm9;
 class TForm10;
+class UndoHistory;
+struct EditorPosition;
 
 // The main window: the board in its scrollable viewport, menu bar, toolbar and side panel, and
 // the document commands. It is the board view of the puzzle core while it lives.
@@ -126,6 +130,16 @@ private:
     void insertGrid();
     // A command of the core that changes the board, then the panel from the selected field.
     void runBoardCommand(void (*command)());
+    // Every trigger of action runs handler as one undo step, named after the entry unless a
+    // name is given.
+    void connectStep(QAction *action,
+                     const std::function<void()> &handler,
+                     const QString &name = QString());
+    void createEditMenu();
+    // Saves to fileName; a saved puzzle is the history's clean state.
+    bool saveTo(const QString &fileName);
+    // Shows the puzzle that undo or redo put back, where the editor stood at that step.
+    void showRestoredPuzzle(const EditorPosition &position);
     void FormShow();
     void openStartupFile();
     void FormResize();
@@ -158,6 +172,9 @@ private:
     QAction *m_rasterAction = nullptr;
     QAction *m_assistantAction = nullptr;
     QAction *m_infoAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
+    UndoHistory *m_history = nullptr;
 
     QLabel *m_warningLabel = nullptr;
     BoardViewport *m_viewport = nullptr;

@@ -4,6 +4,7 @@
 #include "core/prompt.h"
 #include "core/puzzle.h"
 #include "editor/colorpanel.h"
+#include "editor/undohistory.h"
 #include "output/outputsettings.h"
 
 #include <QCheckBox>
@@ -286,6 +287,7 @@ bool TForm6::showOnPage(Page page)
 
 void TForm6::OKClick()
 {
+    UndoStep step(windowTitle());
     Puzzle.Infos = CurrentOutputSettings().Make();
     Modified = true;
     accept();

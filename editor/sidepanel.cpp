@@ -11,6 +11,7 @@
 #include "editor/panelgroup.h"
 #include "editor/solutionwordgroup.h"
 #include "editor/stepspinbox.h"
+#include "editor/undohistory.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -190,6 +191,8 @@ void SidePanel::UpdateFieldPanel()
     if (IsNoField(SelectedField))
         return;
     const TBoardField field = GetField(SelectedField);
+    // Showing the field is no user action, whatever the handlers below store.
+    const UndoPause pause;
     const bool wasModified = Modified;
     m_fieldProperties->showField(field);
     // The handlers of the controls that changed stored the field's own values back: that
@@ -209,6 +212,7 @@ void SidePanel::NextSolutionNumber()
 {
     if (m_fieldProperties->solutionNumberText() != QLatin1String("0"))
         return;
+    UndoStep step(QStringLiteral("Lösungsbuchstabennummer"));
     // The text's change handler gives the number to the selected field and repaints, which
     // rebuilds the solution word.
     m_fieldProperties->setSolutionNumberText(QString::number(highestSolutionNumber() + 1));
@@ -223,6 +227,7 @@ void SidePanel::focusKeySink()
 
 void SidePanel::onNumbersInsideToggled(bool on)
 {
+    UndoStep step(QStringLiteral("Nummern in Kästchen"));
     if (!on && !NumbersFitOutside()) {
         // Switching the box back on runs this handler again and stores "on".
         m_numbersInside->setChecked(true);
@@ -237,6 +242,7 @@ void SidePanel::onNumbersInsideToggled(bool on)
 
 void SidePanel::onFieldSizeChanged(int value)
 {
+    UndoStep step(QStringLiteral("Feldgröße"));
     Puzzle.FieldSize = value;
     RedrawBoard();
     emit extentChanged();
@@ -245,6 +251,7 @@ void SidePanel::onFieldSizeChanged(int value)
 
 void SidePanel::onBorderWidthChanged(int value)
 {
+    UndoStep step(QStringLiteral("Rahmendicke"));
     Puzzle.BorderWidth = value;
     RedrawBoard();
     Modified = true;
@@ -252,6 +259,7 @@ void SidePanel::onBorderWidthChanged(int value)
 
 void SidePanel::shiftPuzzle(int direction)
 {
+    UndoStep step(QStringLiteral("Felderquiz verschieben"));
     // ShiftPuzzle scrolls by itself; a refused shift leaves everything as it was.
     if (ShiftPuzzle(direction))
         UpdateFieldPanel();

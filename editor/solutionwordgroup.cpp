@@ -6,6 +6,7 @@
 #include "core/render.h"
 #include "editor/fielddroptarget.h"
 #include "editor/frameendbox.h"
+#include "editor/undohistory.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -152,6 +153,7 @@ void SolutionWordGroup::EndFieldDblClick()
 
 void SolutionWordGroup::assignFrameEnd(TPoint &end, const TPoint &otherEnd, FrameEndBox *box)
 {
+    UndoStep step(QStringLiteral("Lösungsrahmen"));
     if (IsBlankField(SelectedField))
         return;
     end = SelectedField;
@@ -164,6 +166,7 @@ void SolutionWordGroup::assignFrameEnd(TPoint &end, const TPoint &otherEnd, Fram
 
 void SolutionWordGroup::RahmenLoeschenClick()
 {
+    UndoStep step(QStringLiteral("Rahmen löschen"));
     if (IsNoField(Puzzle.StartField) && IsNoField(Puzzle.EndField))
         return;
     Puzzle.StartField = TPoint{0, 0};

@@ -329,10 +329,16 @@ private slots:
         run("Definitions-Editor", none, yes, "Definitions-Editor");
         run("Raster", none, [this] { return form->rasterShown(); });
         run("Info", none, yes, "Info");
+        const auto blockTyped = [this, word] {
+            word();
+            action("Feld zu Block")->trigger();
+        };
+        run("Rückgängig: Feld zu Block", blockTyped, [] { return !GetField({2, 2}).Block; });
+        run("Wiederholen: Feld zu Block", none, [] { return GetField({2, 2}).Block; });
         run("Beenden", none, [this] { return !form->isVisible(); });
         QCOMPARE(prompt->shown.size(), 3); // the three confirmations, no refusal
         // The toolbar buttons are menu entries tested above.
-        for (QAction *button : form->findChild<QToolBar *>()->actions().mid(0, 10))
+        for (QAction *button : form->findChild<QToolBar *>()->actions().mid(0, 12))
             QVERIFY(button->isSeparator() || tested.contains(button));
     }
 
