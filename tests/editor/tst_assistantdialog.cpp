@@ -86,28 +86,6 @@ private slots:
         click(QStringLiteral("Übernehmen"));
         QVERIFY(Puzzle.Board == expected.Board && Puzzle.Numbers == expected.Numbers);
         QVERIFY(!Puzzle.Numbers.empty() && Modified);
-
-        m_dialog->hide();
-        m_dialog->show();
-        Puzzle = before;
-        click(QStringLiteral("Übernehmen"));
-        QVERIFY(Puzzle.Board == before.Board && Puzzle.Numbers == before.Numbers);
-    }
-
-    // Yes fills the list with the numbered words of the board; No keeps the list.
-    void rereadWords()
-    {
-        PlaceWord({2, 2}, true, "HAUS");
-        PlaceWord({3, 2}, false, "AST");
-        Puzzle.Numbers
-                = {MakeClueNumber(2, 2, "Gebäude", true), MakeClueNumber(3, 2, "Ast", false)};
-        wordList()->setPlainText(QStringLiteral("alt"));
-        m_prompt.answers << Prompt::Answer::No << Prompt::Answer::Yes;
-        click(QStringLiteral("Definitionen neu einlesen"));
-        QCOMPARE(wordList()->toPlainText(), QStringLiteral("alt"));
-        QCOMPARE(m_prompt.lastCaption(), QStringLiteral("Definitionen neu einlesen"));
-        click(QStringLiteral("Definitionen neu einlesen"));
-        QCOMPARE(wordList()->toPlainText(), QStringLiteral("HAUS\nAST"));
     }
 };
 

@@ -1,18 +1,15 @@
 #include "core/boardediting.h"
 #include "core/numbering.h"
-#include "document/documentfile.h"
 #include "editor/fielddrag.h"
 #include "editor/keysink.h"
 #include "support/mainwindowfixture.h"
 #include "support/placefield.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <QTemporaryDir>
 
 using namespace gs;
 
@@ -105,35 +102,11 @@ private slots:
         QCOMPARE(Modified, stored != QLatin1String(" "));
     }
 
-    void typingNeedsBoardFocusAndClearsBlock()
-    {
-        const TBoardField block{"-", false, false, false, false, 0, true};
-        PlaceField({4, 4}, block);
-        click({4, 4});
-        checkBox(QStringLiteral("Links"))->setFocus();
-        type(QStringLiteral("a"));
-        key(Qt::Key_Right);
-        QCOMPARE(GetField({4, 4}), block);
-        QCOMPARE(SelectedField, TPoint(4, 4));
-
-        form->sidePanel()->focusKeySink();
-        type(QStringLiteral("x"));
-        QCOMPARE(GetField({4, 4}), TBoardField{"X"});
-        QVERIFY(!checkBox(QStringLiteral("Block"))->isChecked());
-    }
-
     void deleteAndRightClick()
     {
-        PlaceField({2, 2}, {"A", false, false, true, false, 4});
         SetLetter({5, 5}, "B");
         QVERIFY(AddNumber({5, 5}, true));
 
-        click({2, 2});
-        Modified = false;
-        key(Qt::Key_Delete);
-        QCOMPARE(GetField({2, 2}), TBoardField{" "});
-        QCOMPARE(SelectedField, TPoint(2, 2));
-        QVERIFY(Modified);
         // Right-clicking another field removes it and the selected provisional field.
         click({5, 4});
         PlaceField({6, 2}, {"Q", true});
@@ -173,11 +146,6 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), left);
             QVERIFY(!Modified);
         }
-        // A double-click comes after its first press; it makes an existing empty field.
-        click({44, 36});
-        QTest::mouseDClick(form->viewport(), Qt::LeftButton, {}, viewportPoint({44, 36}));
-        key(Qt::Key_Left);
-        QCOMPARE(letter(44, 36), "-");
     }
 
     void focusLeaveRule()
@@ -211,13 +179,6 @@ private slots:
         click({2, 2});
         left->setChecked(true);
         QCOMPARE(GetField({2, 2}), (TBoardField{"-", true}));
-        // Unticking on a provisional field does nothing.
-        click({4, 2});
-        left->setChecked(true);
-        click({5, 2});
-        left->setChecked(false);
-        QCOMPARE(letter(5, 2), " ");
-
         // A block holds no letter; "Feld zu Block" inverts the box.
         SetLetter({5, 2}, "A");
         click({5, 2});
@@ -232,57 +193,6 @@ private slots:
         QCOMPARE(letter(6, 2), " ");
         number->setText(QStringLiteral("2"));
         QCOMPARE(GetField({6, 2}), (TBoardField{"-", false, false, false, false, 2}));
-        // Not a whole number: 0 on an existing field.
-        number->setText(QStringLiteral("2a"));
-        QCOMPARE(GetField({6, 2}).SolutionNumber, 0);
-    }
-
-    void panelRefreshLeavesDocumentUnmodified()
-    {
-        const TBoardField framed{"A", true, true, true, true, 3, false};
-        PlaceField({2, 2}, framed);
-        SetLetter({3, 2}, "B");
-        click({2, 2});
-        Modified = false;
-        click({3, 2});
-        QVERIFY(!checkBox(QStringLiteral("Oben"))->isChecked());
-        QCOMPARE(child<QLineEdit>(QStringLiteral("solutionNumber"))->text(), "0");
-        click({2, 2});
-        QVERIFY(checkBox(QStringLiteral("Rechts"))->isChecked());
-        QCOMPARE(GetField({2, 2}), framed);
-        QVERIFY(!Modified);
-    }
-
-    void solutionFrame()
-    {
-        auto *start = child<QLabel>(QStringLiteral("startField"));
-        auto *end = child<QLabel>(QStringLiteral("endField"));
-        const auto assign = [this](TPoint p, QLabel *box) {
-            click(p);
-            QTest::mouseDClick(box, Qt::LeftButton);
-        };
-        for (int col = 2; col <= 5; ++col)
-            SetLetter({col, 3}, std::string(1, char('A' + col)));
-
-        // A provisional field cannot be an end.
-        assign({8, 8}, start);
-        QVERIFY(IsNoField(Puzzle.StartField));
-        assign({2, 3}, start);
-        assign({5, 3}, end);
-        QCOMPARE(Puzzle.StartField, TPoint(2, 3));
-        QCOMPARE(end->text(), "F");
-        // Removing an end field clears the frame at the next refresh.
-        click({2, 3}, Qt::RightButton);
-        click({4, 3});
-        QVERIFY(IsNoField(Puzzle.StartField) && IsNoField(Puzzle.EndField));
-        QCOMPARE(end->text(), QString());
-
-        assign({3, 3}, start);
-        Modified = false;
-        QTest::mouseClick(child<QPushButton>(QStringLiteral("clearFrame")), Qt::LeftButton);
-        QVERIFY(IsNoField(Puzzle.StartField));
-        QCOMPARE(start->text(), QString());
-        QVERIFY(Modified);
     }
 
     void shiftButtonsAndDrops()
@@ -299,17 +209,10 @@ private slots:
 
         auto *number = child<QLineEdit>(QStringLiteral("solutionNumber"));
         Modified = false;
-        QMimeData foreign;
-        foreign.setText(QStringLiteral("5"));
-        QVERIFY(!dropOn(number, &foreign));
-        QCOMPARE(number->text(), "0");
         std::unique_ptr<QMimeData> field(FieldDrag::createMimeData());
         QVERIFY(dropOn(number, field.get()));
         QCOMPARE(GetField({2, 1}).SolutionNumber, 8);
         QVERIFY(Modified);
-        // A field that has a number keeps it.
-        QVERIFY(dropOn(child(QStringLiteral("solutionWord")), field.get()));
-        QCOMPARE(GetField({2, 1}).SolutionNumber, 8);
         QVERIFY(dropOn(child(QStringLiteral("endField")), field.get()));
         QCOMPARE(Puzzle.EndField, TPoint(2, 1));
     }
@@ -336,36 +239,6 @@ private slots:
         QCOMPARE(prompt->inputCaptions, QList<QString>{QStringLiteral("Wort vertikal einfügen")});
         QCOMPARE(ReadWord(MakeClueNumber(2, 3, "", false)), "EI");
         QCOMPARE(form->sidePanel()->keySink()->text(), KeySink::Text);
-    }
-
-    void programSettingsKeepLoadedValues()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("gross.gsd"));
-        SetLetter({1, 3}, "A");
-        QVERIFY(AddNumber({1, 3}, true));
-        Puzzle.FieldSize = 60;
-        Puzzle.BorderWidth = 7;
-        QVERIFY(SavePuzzle(path));
-
-        form->setNumbersInsideChecked(true);
-        QVERIFY(LoadPuzzle(path));
-        QCOMPARE(Puzzle.FieldSize, 60);
-        QCOMPARE(Puzzle.BorderWidth, 7);
-        QVERIFY(!Puzzle.NumbersInside);
-        QVERIFY(!form->numbersInsideChecked());
-        QCOMPARE(form->findChildren<QSpinBox *>().at(0)->value(), 50);
-        QCOMPARE(form->findChildren<QSpinBox *>().at(1)->value(), 4);
-        QVERIFY(!Modified);
-        QVERIFY(prompt->shown.isEmpty());
-
-        // The user cannot switch the numbers outside while one stands in column 1.
-        QCheckBox *inside = checkBox(QStringLiteral("Nummern in Kästchen"));
-        inside->setChecked(true);
-        inside->setChecked(false);
-        QCOMPARE(prompt->lastCaption(), QStringLiteral("Hinweis"));
-        QVERIFY(inside->isChecked());
-        QVERIFY(Puzzle.NumbersInside);
     }
 };
 
