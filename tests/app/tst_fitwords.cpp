@@ -38,12 +38,6 @@ private slots:
                  "KLE");
         QCOMPARE(gs::Puzzle.Numbers.size(), size_t(3));
         QVERIFY(gs::Puzzle.Numbers[1].Col == 14 && !gs::Puzzle.Numbers[1].Hor);
-
-        const QString again = m_dir.filePath(QStringLiteral("weiter.gsd"));
-        QCOMPARE(fit("übung\nqqq", {again, m_out}), 0);
-        QCOMPARE(m_errors,
-                 QStringLiteral(
-                         "Es konnte leider kein einziges Wort eingebaut werden.\nQQQ\nÜBUNG\n"));
     }
 
     void refusesBadInput()

@@ -123,9 +123,6 @@ private slots:
         QCOMPARE(bytes.at(bytes.indexOf("\x21\xF9\x04") + 3), '\x01');
         gif.remove();
 
-        settings.setOn("CheckBox9", false);
-        QCOMPARE(GenerateHTML(page, settings), QString());
-        settings.setOn("CheckBox9", true);
         FieldAt({3, 3}).SolutionNumber = 0;
         QCOMPARE(GenerateHTML(page, settings), QString());
         QVERIFY(QFile::exists(page));
@@ -159,14 +156,6 @@ private slots:
                          && error.contains(QStringLiteral("\"3O\"")),
                  qPrintable(error));
         QVERIFY(QDir(folder.path()).isEmpty());
-    }
-
-    // A picture on another drive keeps its setting; folder names match in any case.
-    void pictureElsewhereKeepsItsPath()
-    {
-        QCOMPARE(relativePicturePath("C:\\Bilder\\a.jpg", QStringLiteral("/home/anna")),
-                 "C:\\Bilder\\a.jpg");
-        QCOMPARE(relativePicturePath("/HOME/anna/a.jpg", QStringLiteral("/home/anna")), "a.jpg");
     }
 };
 

@@ -33,32 +33,6 @@ private slots:
         QCOMPARE(OutputSettings().Make(), std::string(standardText));
     }
 
-    void everySettingSurvivesMakeAndGet()
-    {
-        OutputSettings changed;
-        for (const SettingDefinition &definition : settingDefinitions()) {
-            switch (definition.kind) {
-            case SettingKind::Switch:
-                changed.setOn(definition.key, !changed.isOn(definition.key));
-                break;
-            case SettingKind::Text:
-            case SettingKind::Number:
-                changed.setText(definition.key, std::string(definition.key) + "#13#\xE4");
-                break;
-            case SettingKind::Spin:
-                changed.setSpin(definition.key, 4);
-                break;
-            case SettingKind::Color:
-                changed.setColor(definition.key, 0x123456);
-                break;
-            }
-        }
-        OutputSettings read;
-        read.Get(changed.Make());
-        QVERIFY(read == changed);
-        QCOMPARE(read.Make(), changed.Make());
-    }
-
     void getAppliesOnlyTheRecordsItFinds()
     {
         OutputSettings settings;
@@ -100,10 +74,6 @@ private slots:
         QCOMPARE(colorFromText("CLAQUA"), std::optional<TColor>(0xFFFF00));
         QCOMPARE(colorFromText("12895428"), std::optional<TColor>(0xC4C4C4));
         QVERIFY(!colorFromText("Rot"));
-
-        QCOMPARE(ColorToHtml(0x0080FF), QStringLiteral("#FF8000"));
-        QCOMPARE(HtmlToColor(QStringLiteral("#ff8000")), TColor(0x0080FF));
-        QCOMPARE(HtmlToColor(QStringLiteral("#GG0000")), TColor(0xFFFFFF));
     }
 
     void integers()
