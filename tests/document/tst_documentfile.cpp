@@ -380,14 +380,16 @@ private slots:
         for (int i = 0; i < 299; ++i)
             text += i == 0 ? "H\r\n" : i == 13 ? "\xC4X\r\n" : "\r\n"; // (1,1) and (2,1)
         text += "2\r\n1\r\n1\r\n1\r\nErster Hinweis\r\n2\r\n1\r\n0\r\nZweiter\r\n";
-        writeAll(path("alt.txt"), text);
-        QVERIFY(LoadPuzzle(path("alt.txt")));
-        QVERIFY(prompt.shown.isEmpty());
-        QCOMPARE(BoardCols() * 100 + BoardRows(), 2313);
-        QCOMPARE(GetLetter({1, 1}) + GetLetter({2, 1}), std::string("H\xC4"));
-        QVERIFY(Puzzle.Numbers.size() == 2 && !Puzzle.Numbers[1].Hor);
-        QCOMPARE(Puzzle.Numbers[1].Text, std::string("Zweiter"));
-        QVERIFY(!Modified);
+        for (const char *lineEnd : {"\r\n", "\n"}) {
+            writeAll(path("alt.txt"), QByteArray(text).replace("\r\n", lineEnd));
+            QVERIFY(LoadPuzzle(path("alt.txt")));
+            QVERIFY(prompt.shown.isEmpty());
+            QCOMPARE(BoardCols() * 100 + BoardRows(), 2313);
+            QCOMPARE(GetLetter({1, 1}) + GetLetter({2, 1}), std::string("H\xC4"));
+            QVERIFY(Puzzle.Numbers.size() == 2 && !Puzzle.Numbers[1].Hor);
+            QCOMPARE(Puzzle.Numbers[1].Text, std::string("Zweiter"));
+            QVERIFY(!Modified);
+        }
 
         // A broken number line keeps what was read, and does not tie it to the old file.
         text.replace("2\r\n1\r\n0\r\n", "2\r\nzwei\r\n0\r\n");
