@@ -17,7 +17,7 @@ public:
     {
         return std::nullopt;
     }
-    std::optional<QString> openFileName(const QString &, const QString &) override
+    std::optional<QString> openFileName(const QString &, const QString &, const QString &) override
     {
         return std::nullopt;
     }
