@@ -147,7 +147,8 @@ QWidget *TForm6::createHtmlPage()
     QLineEdit *picture = addEdit("Edit5");
     picture->setMinimumWidth(120);
     connect(browse, &QPushButton::clicked, this, [picture] {
-        if (const std::optional<QString> name = ActivePrompt().openFileName(pictureFilter, {})) {
+        if (const std::optional<QString> name
+            = ActivePrompt().openFileName(pictureFilter, {}, picture->text())) {
             picture->setText(*name);
             CurrentOutputSettings().setText("Edit5", fromQString(*name));
         }
