@@ -7,6 +7,7 @@
 #include "editor/qttranslation.h"
 #include "support/mainwindowfixture.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -279,6 +280,14 @@ private slots:
         run("Definitions-Editor", none, yes, "Definitions-Editor");
         run("Raster", none, [this] { return form->rasterShown(); });
         run("Info", none, yes, "Info");
+        run("Bildausgabe", word, yes, "Bildausgabe");
+        run("Ausgabe konfigurieren", none, yes, "Ausgabe konfigurieren");
+        run("Rätsel-Assistent", none, yes, "Rätsel-Assistent");
+        run("Zwischenablage (nur Gitter)", word, [] {
+            // Two fields side by side, cropped to what is drawn.
+            const QImage grid = QGuiApplication::clipboard()->image();
+            return !grid.isNull() && grid.width() > grid.height();
+        });
         const auto blockTyped = [this, word] {
             word();
             action("Feld zu Block")->trigger();
