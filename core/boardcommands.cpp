@@ -144,11 +144,9 @@ bool DeleteEmptyFields()
 
 void FitWord()
 {
-    const TPoint s = SelectedField;
-    if (IsNoField(s)) {
-        ActivePrompt().error(QStringLiteral("Es ist kein Feld markiert!"));
+    if (!RequireSelectedField())
         return;
-    }
+    const TPoint s = SelectedField;
     const bool vertical = IsBlankField({s.X, s.Y - 1}) && IsBlankField({s.X, s.Y + 1});
     const bool hor = !vertical && IsBlankField({s.X - 1, s.Y}) && IsBlankField({s.X + 1, s.Y});
     if (IsBlankField(s) || (!vertical && !hor)) {

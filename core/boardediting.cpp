@@ -181,12 +181,18 @@ void AskWord(const QString &caption, const std::string &defaultWord, std::string
     word = text;
 }
 
+bool RequireSelectedField()
+{
+    if (!IsNoField(SelectedField))
+        return true;
+    ActivePrompt().error(QStringLiteral("Es ist kein Feld markiert!"));
+    return false;
+}
+
 void InsertWordCommand(bool hor)
 {
-    if (IsNoField(SelectedField)) {
-        ActivePrompt().error(QStringLiteral("Es ist kein Feld markiert!"));
+    if (!RequireSelectedField())
         return;
-    }
     const QString direction = hor ? QStringLiteral("horizontal") : QStringLiteral("vertikal");
     const std::string current
             = ReadWord(MakeClueNumber(SelectedField.X, SelectedField.Y, std::string(), hor));

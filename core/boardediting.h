@@ -26,6 +26,8 @@ bool AskOverwrite();
 void InsertWord(TPoint p, bool hor, const std::string &word);
 // The input box for a word; sets word only when a valid word was entered.
 void AskWord(const QString &caption, const std::string &defaultWord, std::string &word);
+// Refuses a command that needs a selected field when none is selected; true when one is.
+bool RequireSelectedField();
 // "Horizontal einfügen" (hor) and "Vertikal einfügen" at the selected field.
 void InsertWordCommand(bool hor);
 bool CanShift(int dir);

@@ -95,6 +95,15 @@ bool PuzzleSnapshot::matches(const TCrossWordPuzzle &puzzle) const
     return true;
 }
 
+bool PuzzleSnapshot::sharesAllWith(const PuzzleSnapshot &other) const
+{
+    return m_fieldSize == other.m_fieldSize && m_borderWidth == other.m_borderWidth
+           && m_numbersInside == other.m_numbersInside
+           && SamePoint(m_startField, other.m_startField) && SamePoint(m_endField, other.m_endField)
+           && m_columns == other.m_columns && m_numbers == other.m_numbers
+           && m_infos == other.m_infos;
+}
+
 size_t PuzzleSnapshot::bytesBeyond(const PuzzleSnapshot *previous) const
 {
     size_t bytes = sizeof *this + m_columns.capacity() * sizeof m_columns.front();

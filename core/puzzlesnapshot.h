@@ -22,6 +22,8 @@ public:
     TCrossWordPuzzle puzzle() const;
     // Whether puzzle equals the copy in every field, number and setting.
     bool matches(const TCrossWordPuzzle &puzzle) const;
+    // Whether this snapshot, taken after other, shares every part with it: nothing changed.
+    bool sharesAllWith(const PuzzleSnapshot &other) const;
     // Bytes of the parts that this snapshot does not share with previous: what it adds to a
     // history that already holds previous.
     size_t bytesBeyond(const PuzzleSnapshot *previous) const;

@@ -260,7 +260,6 @@ void TForm1::createEditMenu()
         m_redoAction->setEnabled(stack->canRedo());
     };
     connect(stack, &QUndoStack::indexChanged, this, refresh);
-    connect(stack, &QUndoStack::cleanChanged, this, refresh);
     refresh();
 }
 
@@ -622,12 +621,10 @@ void TForm1::runBoardCommand(void (*command)())
 
 void TForm1::newNumber()
 {
+    if (!RequireSelectedField())
+        return;
     const TPoint s = SelectedField;
     const QString refused = QStringLiteral("An dieser Stelle kann keine Nummer eingefügt werden!");
-    if (IsNoField(s)) {
-        ActivePrompt().error(QStringLiteral("Es ist kein Feld markiert!"));
-        return;
-    }
     if (IsBlankField(s)) {
         ActivePrompt().error(refused);
         return;
@@ -688,10 +685,8 @@ void TForm1::deleteAllNumbers()
 
 void TForm1::insertGrid()
 {
-    if (IsNoField(SelectedField)) {
-        ActivePrompt().error(QStringLiteral("Es ist kein Feld markiert!"));
+    if (!RequireSelectedField())
         return;
-    }
     if (m_form2 && m_form2->exec() == QDialog::Accepted)
         UpdateFieldPanel();
 }
@@ -699,9 +694,11 @@ void TForm1::insertGrid()
 void TForm1::FormShow()
 {
     Neu1Click();
-    if (!m_startupFile.isEmpty())
+    // New started an empty history; the start-up file starts its own.
+    if (!m_startupFile.isEmpty()) {
         openStartupFile();
-    m_history->reset();
+        m_history->reset();
+    }
 }
 
 void TForm1::openStartupFile()

@@ -132,11 +132,10 @@ void UndoHistory::end()
         return;
     PuzzleSnapshot before = std::move(*m_before);
     m_before.reset();
-    if (before.matches(Puzzle)) {
-        m_current = std::move(before);
-        return;
-    }
+    // Taken after before, the snapshot shares exactly the parts that did not change.
     m_current = PuzzleSnapshot::capture(Puzzle, &before);
+    if (m_current.sharesAllWith(before))
+        return;
     m_stack->push(
             new Step(this, m_name, std::move(before), m_positionBefore, m_current, m_position()));
 }
