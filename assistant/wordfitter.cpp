@@ -11,12 +11,6 @@ namespace gs {
 
 namespace {
 
-// Position of the k-th letter (from 0) of a word starting at p.
-TPoint letterPosition(TPoint p, bool horizontal, int k)
-{
-    return horizontal ? TPoint{p.X + k, p.Y} : TPoint{p.X, p.Y + k};
-}
-
 // Every letter of a word starting at p lies in columns 1..MaxCols and rows 1..MaxRows, where
 // the editor keeps its fields and the loader accepts them.
 bool insideEditingArea(TPoint p, bool horizontal, int length)

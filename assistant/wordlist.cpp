@@ -28,10 +28,6 @@ bool readWordList(const QString &fileName, std::vector<std::string> &words, QStr
                         .arg(MaxWordListLines);
         return false;
     }
-    if (lines.isEmpty()) {
-        error = QStringLiteral("Die Liste enthält keine Wörter!");
-        return false;
-    }
     return wordsFromLines(lines, words, error);
 }
 
@@ -45,6 +41,10 @@ QStringList wordListLines(const QString &text)
 
 bool wordsFromLines(const QStringList &lines, std::vector<std::string> &words, QString &error)
 {
+    if (lines.isEmpty()) {
+        error = QStringLiteral("Die Liste enthält keine Wörter!");
+        return false;
+    }
     words.clear();
     for (const QString &line : std::as_const(lines)) {
         std::string word;

@@ -18,8 +18,8 @@ inline constexpr int MaxWordListLines = 10000;
 bool readWordList(const QString &fileName, std::vector<std::string> &words, QString &error);
 // The lines of a word list typed or read as text, split as readWordList does.
 QStringList wordListLines(const QString &text);
-// The lines as Windows-1252 words; false with a German message naming the first line that
-// the code page cannot hold.
+// The lines as Windows-1252 words; false with a German message when there are no lines or
+// naming the first line that the code page cannot hold.
 bool wordsFromLines(const QStringList &lines, std::vector<std::string> &words, QString &error);
 
 } // namespace gs

@@ -47,16 +47,10 @@ void changeFieldsWithoutLetter(Change change)
     }
 }
 
-TPoint stepBack(TPoint p, bool hor, int steps)
-{
-    return hor ? TPoint{p.X - steps, p.Y} : TPoint{p.X, p.Y - steps};
-}
-
 // The first letter of a word laid from start would replace a different letter.
 bool firstLetterClashes(TPoint start, const std::string &word)
 {
-    const std::string letter = GetLetter(start);
-    return !letter.empty() && letter != " " && letter[0] != word[0];
+    return !IsBlankField(start) && GetLetter(start)[0] != word[0];
 }
 
 // The word laid from start clashes with the board, its first letter included: a fitted word
@@ -168,13 +162,12 @@ void FitWord()
                 "Das eingegebene Wort beinhaltet den Buchstaben im markierten Feld nicht!"));
         return;
     }
-    TPoint start = stepBack(s, hor, int(first));
-    if (word.find(letter[0], first + 1) != std::string::npos && fitCollides(start, hor, word)) {
-        for (size_t j = first; j != std::string::npos; j = word.find(letter[0], j + 1)) {
-            if (!fitCollides(stepBack(s, hor, int(j)), hor, word)) {
-                start = stepBack(s, hor, int(j));
-                break;
-            }
+    // Through the first occurrence of the letter that fits without a clash, else the first.
+    TPoint start = letterPosition(s, hor, -int(first));
+    for (size_t j = first; j != std::string::npos; j = word.find(letter[0], j + 1)) {
+        if (!fitCollides(letterPosition(s, hor, -int(j)), hor, word)) {
+            start = letterPosition(s, hor, -int(j));
+            break;
         }
     }
     if (!IsOnBoard(start)) {

@@ -13,12 +13,6 @@ namespace gs {
 
 namespace {
 
-// Position of the i-th letter (from 0) of a word starting at p.
-TPoint letterPosition(TPoint p, bool hor, int i)
-{
-    return hor ? TPoint{p.X + i, p.Y} : TPoint{p.X, p.Y + i};
-}
-
 bool endsWord(const std::string &letter)
 {
     return letter.empty() || letter == " " || letter == "-";

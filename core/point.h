@@ -11,4 +11,11 @@ struct TPoint
     friend bool operator==(const TPoint &, const TPoint &) = default;
 };
 
+// Position of the i-th letter (from 0; negative: before it) of a word starting at p, rightwards
+// (hor) or downwards.
+inline TPoint letterPosition(TPoint p, bool hor, int i)
+{
+    return hor ? TPoint{p.X + i, p.Y} : TPoint{p.X, p.Y + i};
+}
+
 } // namespace gs

@@ -1,6 +1,7 @@
 #include "editor/aboutdialog.h"
 
 #include "core/puzzle.h"
+#include "editor/dialogbuttons.h"
 #include "editor/editoricons.h"
 
 #include <QDesktopServices>
@@ -8,7 +9,6 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -62,9 +62,7 @@ TForm10::TForm10(QWidget *parent)
     grid->addWidget(link, 2, 2);
     grid->setColumnStretch(2, 1);
 
-    auto *buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TForm10::accept);
+    QDialogButtonBox *buttons = okCancelButtons(this, false);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(panel);

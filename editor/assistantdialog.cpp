@@ -137,10 +137,6 @@ void TForm9::showEvent(QShowEvent *event)
 void TForm9::generateClick()
 {
     const QStringList lines = wordListLines(m_wordList->toPlainText());
-    if (lines.isEmpty()) {
-        ActivePrompt().error(QStringLiteral("Die Liste enthält keine Wörter!"));
-        return;
-    }
     if (lines.size() > MaxWordListLines) {
         ActivePrompt().error(
                 QStringLiteral("Die Liste ist zu lang: erlaubt sind höchstens %1 Zeilen.")

@@ -2,11 +2,11 @@
 
 #include "core/boardcommands.h"
 #include "core/puzzle.h"
+#include "editor/dialogbuttons.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -33,11 +33,7 @@ TForm2::TForm2(QWidget *parent)
     m_cols = countBox(QStringLiteral("cols"));
     m_blocks = new QCheckBox(QStringLiteral("Schwarze Felder"));
 
-    auto *buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TForm2::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TForm2::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
 
     auto *counts = new QFormLayout;
     counts->addRow(QStringLiteral("Zeilen:"), m_rows);

@@ -2,13 +2,13 @@
 
 #include "core/numbering.h"
 #include "core/puzzle.h"
+#include "editor/dialogbuttons.h"
 #include "editor/editoricons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace gs {
@@ -42,11 +42,7 @@ TForm3::TForm3(QWidget *parent)
     white.setColor(QPalette::Window, Qt::white);
     m_preview->setPalette(white);
 
-    auto *buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TForm3::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TForm3::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
 
     auto *choice = new QHBoxLayout;
     choice->addWidget(m_directions, 0, Qt::AlignTop);
@@ -76,7 +72,6 @@ void TForm3::accept()
 void TForm3::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    updatePreview();
     m_directions->setFocus();
 }
 
