@@ -4,6 +4,7 @@
 #include "core/prompt.h"
 #include "core/puzzle.h"
 #include "core/render.h"
+#include "core/savefile.h"
 #include "document/crosswordcollection.h"
 #include "document/documentview.h"
 #include "document/legacyimport.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <exception>
@@ -137,19 +137,6 @@ bool readDocument(const QString &fileName, std::string_view compressed, TCrossWo
         return false;
     }
     return valid;
-}
-
-// Writes data to fileName through a temporary file; false when that failed.
-bool writeFileSafely(const QString &fileName, std::string_view data)
-{
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(data.data(), qint64(data.size())) != qint64(data.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 void reportSaveFailure(const QString &fileName)

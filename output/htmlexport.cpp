@@ -4,6 +4,7 @@
 #include "core/cp1252.h"
 #include "core/puzzle.h"
 #include "core/render.h"
+#include "core/savefile.h"
 #include "imaging/gifwriter.h"
 
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <optional>
 #include <string_view>
@@ -39,7 +39,6 @@ public:
 private:
     void append(std::string_view piece) { m_text += piece; }
     void append(long long number) { m_text += std::to_string(number); }
-    void append(int number) { m_text += std::to_string(number); }
 
     std::string m_text;
 };
@@ -693,13 +692,13 @@ std::optional<QStringList> driveAndParts(const QString &path)
 
 // Writes bytes to fileName through a temporary file; an empty text, or a German message when
 // that failed (an existing file then stays as it was).
-QString writeFile(const QString &fileName, const QByteArray &bytes)
+QString writeFile(const QString &fileName, std::string_view bytes)
 {
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    QString reason;
+    if (writeFileSafely(fileName, bytes, &reason))
         return QString();
     return QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
-            .arg(QDir::toNativeSeparators(fileName), file.errorString());
+            .arg(QDir::toNativeSeparators(fileName), reason);
 }
 
 } // namespace
@@ -738,8 +737,7 @@ QString GenerateHTML(const QString &fileName, const OutputSettings &settings)
     const HtmlPage page = MakeHtmlPage(settings, fileName);
     if (!page.error.isEmpty())
         return page.error;
-    QString error = writeFile(
-            fileName, QByteArray::fromRawData(page.text.data(), qsizetype(page.text.size())));
+    QString error = writeFile(fileName, page.text);
     if (error.isEmpty() && page.usesArc)
         error = WriteArcGif(QFileInfo(fileName).dir().filePath(QStringLiteral("arc.gif")));
     return error;
@@ -767,7 +765,7 @@ QString WriteArcGif(const QString &fileName)
     if (existing.open(QIODevice::ReadOnly) && existing.size() == gif.size()
         && existing.readAll() == gif)
         return QString();
-    return writeFile(fileName, gif);
+    return writeFile(fileName, std::string_view(gif.constData(), size_t(gif.size())));
 }
 
 } // namespace gs

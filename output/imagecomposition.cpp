@@ -149,7 +149,7 @@ ImageComposition::Title(Canvas &canvas, bool drawIt, int imageWidth) const
     canvas.setFontColor(BoardBlack);
     if (!m_showTitle)
         return TitleSize{};
-    const TitleSize size{canvas.textWidth(m_title), canvas.textHeight(m_title) + TitleGap, 0};
+    const TitleSize size{canvas.textWidth(m_title), canvas.textHeight(m_title) + TitleGap};
     if (drawIt)
         canvas.textOut(imageWidth / 2 - size.width / 2, 0, m_title);
     return size;

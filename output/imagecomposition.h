@@ -20,13 +20,12 @@ class OutputSettings;
 class ImageComposition
 {
 public:
-    // Width and height of the title block (text height plus the 30 pixels below it) and its
-    // left edge; all 0 when no title is shown.
+    // Width and height of the title block (text height plus the 30 pixels below it); both 0
+    // when no title is shown.
     struct TitleSize
     {
         int width = 0;
         int height = 0;
-        int left = 0;
     };
     // Bottom of the lowest definitions column and the width the definitions need.
     struct DefinitionsSize

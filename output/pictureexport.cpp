@@ -33,7 +33,7 @@ bool writeImage(const QImage &image, const QByteArray &format, QSaveFile &file)
     return writer.write(image);
 }
 
-bool writePdf(const ImageComposition &composition, QSaveFile &file)
+void writePdf(const ImageComposition &composition, QSaveFile &file)
 {
     QPdfWriter writer(&file);
     writer.setResolution(PdfDotsPerInch);
@@ -47,7 +47,6 @@ bool writePdf(const ImageComposition &composition, QSaveFile &file)
     writer.setTitle(printJobTitle(composition));
     writer.setCreator(QStringLiteral("Gitterstern"));
     printComposition(composition, writer);
-    return true;
 }
 
 } // namespace
@@ -79,20 +78,22 @@ bool ExportPicture(const ImageComposition &composition, const QString &fileName,
 
     QSaveFile file(fileName);
     bool written = file.open(QIODevice::WriteOnly);
-    if (written && suffix == QLatin1String("bmp")) {
-        const QImage mono = picture.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
-        written = writeImage(mono, "bmp", file);
-    } else if (written && suffix == QLatin1String("jpg")) {
-        written = writeImage(picture.convertToFormat(QImage::Format_RGB888), "jpeg", file);
-    } else if (written) {
-        written = writePdf(composition, file);
+    if (written) {
+        if (suffix == QLatin1String("bmp")) {
+            const QImage mono = picture.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+            written = writeImage(mono, "bmp", file);
+        } else if (suffix == QLatin1String("jpg")) {
+            written = writeImage(picture.convertToFormat(QImage::Format_RGB888), "jpeg", file);
+        } else {
+            writePdf(composition, file);
+        }
     }
     if (written && file.commit())
         return true;
+    // Read before the file is given up: cancelling replaces the reason with its own text.
+    const QString reason = file.errorString();
     file.cancelWriting();
-    error = notSaved(
-            fileName,
-            QStringLiteral("Sie kann nicht geschrieben werden: %1").arg(file.errorString()));
+    error = notSaved(fileName, QStringLiteral("Sie kann nicht geschrieben werden: %1").arg(reason));
     return false;
 }
 
