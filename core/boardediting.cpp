@@ -120,13 +120,10 @@ bool WordCollides(TPoint p, bool hor, const std::string &word)
 
 bool AskOverwrite()
 {
-    return ActivePrompt().message(
-                   QStringLiteral("Felder überschreiben"),
-                   QStringLiteral("Das einzufügende Wort überschneidet sich mit anderen Feldern. "
-                                  "Sollen diese Felder überschrieben werden?"),
-                   Prompt::Icon::Question,
-                   Prompt::Buttons::YesNo)
-           == Prompt::Answer::Yes;
+    return ActivePrompt().confirm(
+            QStringLiteral("Felder überschreiben"),
+            QStringLiteral("Das einzufügende Wort überschneidet sich mit anderen Feldern. "
+                           "Sollen diese Felder überschrieben werden?"));
 }
 
 void InsertWord(TPoint p, bool hor, const std::string &word)

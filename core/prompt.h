@@ -35,6 +35,11 @@ public:
 
     // Shortcut for a refusal: caption "Fehler", warning icon, OK.
     void error(const QString &text) { message(QStringLiteral("Fehler"), text, Icon::Warning); }
+    // Shortcut for a confirmation: question icon, Yes and No; true for Yes.
+    bool confirm(const QString &caption, const QString &text)
+    {
+        return message(caption, text, Icon::Question, Buttons::YesNo) == Answer::Yes;
+    }
 };
 
 // The prompt in use; a console prompt until another one is installed.

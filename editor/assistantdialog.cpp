@@ -180,13 +180,10 @@ void TForm9::takeFromBoardClick()
 
 void TForm9::rereadDefinitionsClick()
 {
-    const Prompt::Answer answer = ActivePrompt().message(
-            QStringLiteral("Definitionen neu einlesen"),
-            QStringLiteral("Sollen die Definitionen in die Liste eingelesen werden? Dabei wird "
-                           "die momentane Liste gelöscht!"),
-            Prompt::Icon::Question,
-            Prompt::Buttons::YesNo);
-    if (answer != Prompt::Answer::Yes)
+    if (!ActivePrompt().confirm(
+                QStringLiteral("Definitionen neu einlesen"),
+                QStringLiteral("Sollen die Definitionen in die Liste eingelesen werden? Dabei wird "
+                               "die momentane Liste gelöscht!")))
         return;
     QStringList words;
     for (const TClueNumber &number : Puzzle.Numbers)

@@ -663,12 +663,8 @@ void TForm1::deleteNumber(bool hor)
     const TClueNumber number = hor ? FindHorNumber(SelectedField) : FindVerNumber(SelectedField);
     if (number.Col == -1)
         return;
-    const auto answer
-            = ActivePrompt().message(QStringLiteral("Nummer löschen"),
-                                     QStringLiteral("Nummer %1 wirklich löschen?").arg(number.Num),
-                                     Prompt::Icon::Question,
-                                     Prompt::Buttons::YesNo);
-    if (answer == Prompt::Answer::Yes)
+    if (ActivePrompt().confirm(QStringLiteral("Nummer löschen"),
+                               QStringLiteral("Nummer %1 wirklich löschen?").arg(number.Num)))
         DeleteNumber(number);
 }
 

@@ -4,7 +4,7 @@
 
 namespace gs {
 
-// The prompt of the fuzz targets: shows nothing, answers No (Cancel where offered) and cancels
+// The prompt of the fuzz targets: shows nothing, answers No to every question and cancels
 // every input and file dialog, so that runs stay quiet and fast.
 class SilentPrompt : public Prompt
 {
