@@ -5,27 +5,79 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 namespace gs {
 
-bool readWordList(const QString &fileName, std::vector<std::string> &words, QString &error)
+namespace {
+
+QString tooLong(const QString &name)
+{
+    return QStringLiteral("Die Wortliste %1 ist zu lang: erlaubt sind höchstens %2 Zeilen und "
+                          "1 MB.")
+            .arg(name)
+            .arg(MaxWordListLines);
+}
+
+// The 1-based number of the first line of bytes that is not UTF-8 text, or 0 when all are.
+int firstLineNotUtf8(const QByteArray &bytes)
+{
+    int line = 1;
+    for (const QByteArray &part : bytes.split('\n')) {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString decoded = decoder(part);
+        if (decoder.hasError() || part.contains('\0'))
+            return line;
+        ++line;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool readWordListText(const QString &fileName, QString &text, QString &error)
 {
     const QString name = QFileInfo(fileName).fileName();
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly)) {
         error = QStringLiteral("Die Wortliste %1 kann nicht gelesen werden!").arg(name);
         return false;
     }
     const QByteArray bytes = file.read(MaxWordListBytes + 1);
-    QString text = QString::fromUtf8(bytes);
+    if (bytes.size() > MaxWordListBytes) {
+        error = tooLong(name);
+        return false;
+    }
+    const auto encoding = QStringConverter::encodingForData(bytes);
+    if (encoding == QStringConverter::Utf16LE || encoding == QStringConverter::Utf16BE) {
+        QStringDecoder decoder(*encoding);
+        text = decoder(bytes);
+        if (!decoder.hasError() && !text.contains(QChar(0)))
+            return true;
+        error = QStringLiteral("Die Wortliste %1 ist keine lesbare UTF-16-Datei.").arg(name);
+        return false;
+    }
+    if (const int line = firstLineNotUtf8(bytes)) {
+        error = QStringLiteral("Zeile %1 der Wortliste %2 ist nicht in UTF-8 geschrieben; "
+                               "bitte die Liste als UTF-8 speichern.")
+                        .arg(line)
+                        .arg(name);
+        return false;
+    }
+    text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
+    return true;
+}
+
+bool readWordList(const QString &fileName, std::vector<std::string> &words, QString &error)
+{
+    QString text;
+    if (!readWordListText(fileName, text, error))
+        return false;
     const QStringList lines = wordListLines(text);
-    if (bytes.size() > MaxWordListBytes || lines.size() > MaxWordListLines) {
-        error = QStringLiteral("Die Wortliste %1 ist zu lang: erlaubt sind höchstens %2 Zeilen "
-                               "und 1 MB.")
-                        .arg(name)
-                        .arg(MaxWordListLines);
+    if (lines.size() > MaxWordListLines) {
+        error = tooLong(QFileInfo(fileName).fileName());
         return false;
     }
     return wordsFromLines(lines, words, error);

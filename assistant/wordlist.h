@@ -12,6 +12,11 @@ namespace gs {
 inline constexpr qint64 MaxWordListBytes = 1 << 20;
 inline constexpr int MaxWordListLines = 10000;
 
+// Reads a word list file's text: UTF-8 (a byte-order mark is dropped) or UTF-16 behind its
+// byte-order mark, at most MaxWordListBytes. On failure returns false with a German message in
+// error: unreadable, too large, or naming the first line that is not UTF-8 (a NUL byte, as in
+// UTF-16 without a byte-order mark, counts as such).
+bool readWordListText(const QString &fileName, QString &text, QString &error);
 // Reads a UTF-8 word list: every line is one entry, an empty line too (line breaks CR LF, LF or
 // CR; a break at the end closes the last line). On failure returns false with a German message
 // in error: unreadable or too long, no lines, or a line that Windows-1252 cannot hold.
