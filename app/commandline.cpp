@@ -6,6 +6,7 @@
 #include "core/cp1252.h"
 #include "core/puzzle.h"
 #include "document/documentfile.h"
+#include "document/ipuzexport.h"
 #include "editor/qttranslation.h"
 #include "output/htmlexport.h"
 #include "output/imagecomposition.h"
@@ -39,8 +40,8 @@ const HeadlessOption headlessOptions[] = {
         {CommandLine::Task::Convert,
          "convert",
          "OUT",
-         "Lädt FILE (Felderquiz-Datei oder älteres Textformat) und speichert es ohne Fenster als "
-         "Felderquiz-Datei OUT, mit der Kopie OUT.xml.",
+         "Lädt FILE (Felderquiz-Datei, älteres Textformat oder ipuz) und speichert es ohne "
+         "Fenster als Felderquiz-Datei OUT, mit der Kopie OUT.xml.",
          1,
          1,
          "gitterstern --convert OUT FILE"},
@@ -57,10 +58,11 @@ const HeadlessOption headlessOptions[] = {
          "export-image",
          "OUT",
          "Lädt FILE und speichert ohne Fenster das Bild der Bildausgabe (mit den "
-         "Ausgabe-Einstellungen des Rätsels) als OUT: .bmp, .gif, .jpg oder .pdf.",
+         "Ausgabe-Einstellungen des Rätsels) als OUT: .bmp, .gif, .jpg oder .pdf; mit "
+         "--no-letters ohne Buchstaben.",
          1,
          1,
-         "gitterstern --export-image OUT FILE"},
+         "gitterstern --export-image OUT FILE [--no-letters]"},
         {CommandLine::Task::ExportHtml,
          "export-html",
          "OUT.htm",
@@ -69,7 +71,18 @@ const HeadlessOption headlessOptions[] = {
          1,
          1,
          "gitterstern --export-html OUT.htm FILE"},
+        {CommandLine::Task::ExportIpuz,
+         "export-ipuz",
+         "OUT.ipuz",
+         "Lädt FILE und schreibt ohne Fenster die ipuz-Datei OUT.ipuz für andere "
+         "Kreuzworträtsel-Programme.",
+         1,
+         1,
+         "gitterstern --export-ipuz OUT.ipuz FILE"},
 };
+
+// The switch of --export-image that leaves the letters out.
+const QString NoLettersOption = QStringLiteral("no-letters");
 
 QCommandLineOption makeOption(const HeadlessOption &option)
 {
@@ -84,6 +97,9 @@ void describe(QCommandLineParser &parser)
     parser.addHelpOption();
     for (const HeadlessOption &option : headlessOptions)
         parser.addOption(makeOption(option));
+    parser.addOption(QCommandLineOption(NoLettersOption,
+                                        QStringLiteral("Mit --export-image: das Bild ohne "
+                                                       "Buchstaben (das leere Rätsel).")));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Felderquiz-Datei, die geöffnet wird."),
                                  QStringLiteral("[FILE]"));
@@ -144,6 +160,9 @@ CommandLine::CommandLine(int argc, char *argv[])
         m_task = option.task;
         m_value = parser.value(name);
         m_names = names;
+        m_noLetters = parser.isSet(NoLettersOption);
+        if (m_noLetters && m_task != Task::ExportImage)
+            exitWithUsage(option);
     }
 }
 
@@ -167,6 +186,8 @@ int CommandLine::run() const
         return exportImage();
     case Task::ExportHtml:
         return exportHtml();
+    case Task::ExportIpuz:
+        return exportIpuz();
     case Task::Edit:
         break;
     }
@@ -202,6 +223,8 @@ int CommandLine::exportImage() const
     return withLoadedPuzzle(m_names.constFirst(), [this](Prompt &prompt) {
         const OutputSettings settings = documentSettings();
         ImageComposition composition;
+        if (m_noLetters)
+            composition.hideLetters();
         QString error;
         const bool done
                 = composition.Draw(
@@ -220,6 +243,17 @@ int CommandLine::exportHtml() const
         if (!error.isEmpty())
             prompt.error(error);
         return error.isEmpty();
+    });
+}
+
+int CommandLine::exportIpuz() const
+{
+    return withLoadedPuzzle(m_names.constFirst(), [this](Prompt &prompt) {
+        QString error;
+        const bool done = ExportIpuz(m_value, documentSettings().text("Edit12"), error);
+        if (!done)
+            prompt.error(error);
+        return done;
     });
 }
 

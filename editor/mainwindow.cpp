@@ -9,6 +9,7 @@
 #include "core/render.h"
 #include "document/documentfile.h"
 #include "document/documentview.h"
+#include "document/ipuzexport.h"
 #include "editor/aboutdialog.h"
 #include "editor/assistantdialog.h"
 #include "editor/boardviewport.h"
@@ -28,6 +29,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -47,6 +49,7 @@ namespace {
 
 const QString documentFilter = QStringLiteral("Felderquiz-Dateien (*.gsd)|*.gsd");
 const QString documentSuffix = QStringLiteral("gsd");
+const QString ipuzFilter = QStringLiteral("ipuz-Dateien (*.ipuz)|*.ipuz");
 const QString fieldHasNumber = QStringLiteral(
         "Feld kann nicht entfernt werden, solange ihm eine Nummer zugewiesen ist.");
 
@@ -132,6 +135,7 @@ void TForm1::createMenus()
     QMenu *exportMenu = file->addMenu(QStringLiteral("Exportieren"));
     m_imageOutputAction = addEntry(exportMenu, QStringLiteral("Bildausgabe"));
     m_htmlExportAction = addEntry(exportMenu, QStringLiteral("HTML-Datei"));
+    m_ipuzExportAction = addEntry(exportMenu, QStringLiteral("ipuz-Datei…"));
     exportMenu->addSeparator();
     m_clipboardAction = addEntry(exportMenu, QStringLiteral("Zwischenablage (nur Gitter)"));
     file->addSeparator();
@@ -194,6 +198,7 @@ void TForm1::createMenus()
         if (!IsBoardEmpty())
             openModal(m_form7);
     });
+    connect(m_ipuzExportAction, &QAction::triggered, this, &TForm1::exportIpuz);
     connect(m_clipboardAction, &QAction::triggered, this, [this] {
         if (IsBoardEmpty())
             return;
@@ -447,7 +452,9 @@ void TForm1::Oeffnen1Click()
     if (Modified && AskSaveChanges())
         return;
     if (const auto fileName
-        = ActivePrompt().openFileName(documentFilter, documentSuffix, m_currentFileName)) {
+        = ActivePrompt().openFileName(documentFilter + QStringLiteral("|") + ipuzFilter,
+                                      documentSuffix,
+                                      m_currentFileName)) {
         LoadPuzzle(*fileName);
         m_history->reset();
     }
@@ -466,6 +473,25 @@ bool TForm1::Speichernunter1Click()
     const auto fileName
             = ActivePrompt().saveFileName(documentFilter, documentSuffix, m_currentFileName);
     return fileName && saveTo(*fileName);
+}
+
+void TForm1::exportIpuz()
+{
+    if (IsBoardEmpty())
+        return;
+    const QFileInfo document(m_currentFileName);
+    const QString proposed = m_currentFileName.isEmpty()
+                                     ? QString()
+                                     : document.dir().filePath(document.completeBaseName()
+                                                               + QStringLiteral(".ipuz"));
+    const auto fileName = ActivePrompt().saveFileName(ipuzFilter, QStringLiteral("ipuz"), proposed);
+    if (!fileName)
+        return;
+    OutputSettings settings;
+    settings.Get(Puzzle.Infos);
+    QString error;
+    if (!ExportIpuz(*fileName, settings.text("Edit12"), error))
+        ActivePrompt().error(error);
 }
 
 bool TForm1::saveTo(const QString &fileName)

@@ -128,6 +128,8 @@ private:
     void deleteNumber(bool hor);
     void deleteAllNumbers();
     void insertGrid();
+    // "Exportieren" > "ipuz-Datei…": asks for the file, starting beside the document.
+    void exportIpuz();
     // A command of the core that changes the board, then the panel from the selected field.
     void runBoardCommand(void (*command)());
     // Every trigger of action runs handler as one undo step, named after the entry unless a
@@ -151,6 +153,7 @@ private:
     QAction *m_saveAsAction = nullptr;
     QAction *m_imageOutputAction = nullptr;
     QAction *m_htmlExportAction = nullptr;
+    QAction *m_ipuzExportAction = nullptr;
     QAction *m_clipboardAction = nullptr;
     QAction *m_exitAction = nullptr;
     QAction *m_insertGridAction = nullptr;
