@@ -128,6 +128,8 @@ struct Cell
     QString label;
     QJsonObject style;
     QJsonValue given;
+    // A value of a type no cell has (true, a list): read as no cell.
+    bool malformed = false;
 };
 
 // A clue as read, before it is placed.
@@ -249,7 +251,7 @@ private:
             if (base != m_empty && base != QJsonValue(0) && base != QJsonValue(QString()))
                 cell.label = labelText(base);
         }
-        // Anything else (true, a list) is no cell.
+        cell.malformed = cell.kind == Cell::Kind::None;
         return cell;
     }
 
@@ -320,6 +322,7 @@ private:
                 m_valid = false;
             for (qsizetype x = 0; x < row.toArray().size(); ++x) {
                 const Cell cell = cellAt(x, y);
+                m_valid = m_valid && !cell.malformed;
                 if (cell.kind == Cell::Kind::None)
                     continue;
                 const TPoint p = position(x, y);
@@ -330,6 +333,9 @@ private:
                 TBoardField &field = at(p);
                 field.Block = cell.kind == Cell::Kind::Block;
                 const QJsonValue solved = gridValue(solutions, x, y);
+                if (solved.isBool() || solved.isArray()
+                    || (solved.isDouble() && solved != m_empty && solved != m_block))
+                    m_valid = false;
                 field.Letter
                         = field.Block ? std::string(1, '-')
                                       : letter(solved.isString() || solved.isObject() ? solved
