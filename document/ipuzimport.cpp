@@ -606,8 +606,9 @@ bool ImportIpuzFile(const QString &fileName, const QByteArray &content)
             ReportInvalidData(fileName);
         if (reader.replaced() > 0)
             ActivePrompt().message(QStringLiteral("Hinweis"),
-                                   QStringLiteral("%1 Zeichen der Definitionen kann Windows-1252 "
-                                                  "nicht darstellen; sie wurden durch „?“ ersetzt.")
+                                   QStringLiteral("In den Definitionen wurden %1 Zeichen, die "
+                                                  "Windows-1252 nicht darstellen kann, durch „?“ "
+                                                  "ersetzt.")
                                            .arg(reader.replaced()),
                                    Prompt::Icon::Information);
     } catch (const std::bad_alloc &) {

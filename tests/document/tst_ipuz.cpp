@@ -203,7 +203,7 @@ private slots:
                                              "3V@4,2 – drei …",
                                              "4H@1,3 Lieder, gesungen",
                                              "6H@2,4 Ein Baum ?"}
-                              << "2 Zeichen der Definitionen";
+                              << "In den Definitionen wurden 2 Zeichen,";
         QTest::newRow("barred") << "barred.ipuz"
                                 << "ABCD/EFGH/IJKL"
                                 << QStringList{"1H@1,1 Links",
