@@ -7,6 +7,7 @@
 #include "core/savefile.h"
 #include "document/crosswordcollection.h"
 #include "document/documentview.h"
+#include "document/ipuzexport.h"
 #include "document/ipuzimport.h"
 #include "document/legacyimport.h"
 #include "document/zlibstream.h"

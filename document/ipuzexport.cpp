@@ -295,6 +295,13 @@ bool ExportIpuz(const QString &fileName, const std::string &title, QString &erro
                         .arg(name);
         return false;
     }
+    if (text.size() > MaxIpuzFileSize) {
+        error = QStringLiteral("Das Felderquiz ist zu umfangreich für eine ipuz-Datei (höchstens "
+                               "%1 MB); die Datei %2 wurde nicht geschrieben.")
+                        .arg(MaxIpuzFileSize / (1024 * 1024))
+                        .arg(name);
+        return false;
+    }
     QString reason;
     if (!writeFileSafely(
                 fileName, std::string_view(text.constData(), size_t(text.size())), &reason)) {

@@ -44,6 +44,17 @@ std::optional<int> wholeNumber(const QJsonValue &value)
     return std::nullopt;
 }
 
+// Larger clue numbers are taken for no number: the puzzle numbers them in order.
+constexpr int MaxClueNumber = 100000;
+
+std::optional<int> clueNumber(const QJsonValue &value)
+{
+    const std::optional<int> number = wholeNumber(value);
+    if (number && *number >= 1 && *number <= MaxClueNumber)
+        return number;
+    return std::nullopt;
+}
+
 // A label as a cell shows it: a whole number in digits, a text as it stands.
 QString labelText(const QJsonValue &value)
 {
@@ -90,13 +101,17 @@ std::optional<char32_t> entity(QStringView name)
 QString plainText(const QString &html)
 {
     QString text;
+    // Once no '>' follows, no later '<' opens a tag either; looking again would take time
+    // growing with the square of the text.
+    bool tagsLeft = true;
     for (qsizetype i = 0; i < html.size();) {
         const QChar c = html.at(i);
         const QChar next = i + 1 < html.size() ? html.at(i + 1) : QChar();
-        if (c == QLatin1Char('<')
+        if (c == QLatin1Char('<') && tagsLeft
             && (next.isLetter() || next == QLatin1Char('/') || next == QLatin1Char('!'))) {
             const qsizetype end = html.indexOf(QLatin1Char('>'), i);
-            if (end > 0) {
+            tagsLeft = end > 0;
+            if (tagsLeft) {
                 const QString tag = html.mid(i + 1, end - i - 1).trimmed().toLower();
                 if (tag.startsWith(QLatin1String("br")))
                     text += QLatin1Char(' ');
@@ -105,8 +120,9 @@ QString plainText(const QString &html)
             }
         }
         if (c == QLatin1Char('&')) {
-            const qsizetype end = html.indexOf(QLatin1Char(';'), i);
-            if (end > i + 1 && end - i <= 10) {
+            // Entity names are short: look for the ';' only close by.
+            const qsizetype end = QStringView(html).mid(i, 12).indexOf(QLatin1Char(';')) + i;
+            if (end > i + 1) {
                 if (const auto code = entity(QStringView(html).mid(i + 1, end - i - 1))) {
                     text += QString::fromUcs4(&*code, 1);
                     i = end + 1;
@@ -318,18 +334,19 @@ private:
             m_valid = false;
         for (qsizetype y = 0; y < m_grid.size(); ++y) {
             const QJsonValue row = m_grid.at(y);
-            if (!row.isArray() || row.toArray().size() != *width)
+            const QJsonArray cells = row.toArray();
+            if (!row.isArray() || cells.size() != *width)
                 m_valid = false;
-            for (qsizetype x = 0; x < row.toArray().size(); ++x) {
+            for (qsizetype x = 0; x < cells.size(); ++x) {
+                const TPoint p = position(x, y);
+                if (!IsInEditingArea(p)) {
+                    m_valid = m_valid && cells.at(x).isNull();
+                    continue;
+                }
                 const Cell cell = cellAt(x, y);
                 m_valid = m_valid && !cell.malformed;
                 if (cell.kind == Cell::Kind::None)
                     continue;
-                const TPoint p = position(x, y);
-                if (!IsInEditingArea(p)) {
-                    m_valid = false;
-                    continue;
-                }
                 TBoardField &field = at(p);
                 field.Block = cell.kind == Cell::Kind::Block;
                 const QJsonValue solved = gridValue(solutions, x, y);
@@ -405,11 +422,14 @@ private:
         return clues;
     }
 
-    // The definition in Windows-1252; what it cannot hold becomes '?' and is counted.
+    // The definition in Windows-1252, cut to its length; what it cannot hold becomes '?' and is
+    // counted.
     std::string definition(const QString &html)
     {
         std::string text;
         for (const uint code : plainText(html).normalized(QString::NormalizationForm_C).toUcs4()) {
+            if (text.size() == MaxDefinitionLength)
+                break;
             const std::optional<char> c = charFromUnicode(code);
             if (!c)
                 ++m_replaced;
@@ -434,7 +454,7 @@ private:
             std::optional<TPoint> p;
             if (base && !clue.cells.isEmpty()) {
                 if (const std::optional<TPoint> first = point(clue.cells.at(0)))
-                    p = position(first->X - *base, first->Y - *base);
+                    p = position(qsizetype(first->X) - *base, qsizetype(first->Y) - *base);
             } else if (const auto found = m_labels.find(labelText(clue.number));
                        found != m_labels.end()) {
                 p = found->second;
@@ -443,10 +463,10 @@ private:
                 m_valid = false;
                 continue;
             }
-            std::optional<int> number = wholeNumber(clue.number);
+            std::optional<int> number = clueNumber(clue.number);
             if (const auto label = m_labelAt.find({p->X, p->Y});
                 !number && label != m_labelAt.end())
-                number = wholeNumber(QJsonValue(label->second));
+                number = clueNumber(QJsonValue(label->second));
             TClueNumber added = MakeClueNumber(p->X, p->Y, definition(clue.text), clue.hor);
             added.Num = number.value_or(0);
             highest = std::max(highest, added.Num);
@@ -496,10 +516,13 @@ private:
         } else {
             m_valid = false;
         }
-        m_puzzle.NumbersInside = extension.value(QLatin1String("numbersInside")).toBool();
+        const QJsonValue numbersInside = extension.value(QLatin1String("numbersInside"));
+        const QJsonValue infos = extension.value(QLatin1String("infos"));
+        m_valid = m_valid && numbersInside.isBool() && infos.isString();
+        m_puzzle.NumbersInside = numbersInside.toBool();
         m_puzzle.StartField = frameEnd(extension.value(QLatin1String("startField")));
         m_puzzle.EndField = frameEnd(extension.value(QLatin1String("endField")));
-        m_puzzle.Infos = fromQString(extension.value(QLatin1String("infos")).toString());
+        m_puzzle.Infos = fromQString(infos.toString());
 
         // The separators as they were, each on the side of the field it was set on.
         const QJsonValue separators = extension.value(QLatin1String("separators"));

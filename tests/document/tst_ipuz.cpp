@@ -297,8 +297,8 @@ private slots:
         QTest::newRow("puzzle object")
                 << crossword + "\"dimensions\":{\"width\":1,\"height\":1},\"puzzle\":{}}"
                 << "kein lesbares Gitter";
-        QTest::newRow("too long") << crossword + "\"notes\":\"" + QByteArray(9 << 20, 'x') + "\"}"
-                                  << "höchstens 8 MB";
+        QTest::newRow("too long") << crossword + "\"notes\":\"" + QByteArray(17 << 20, 'x') + "\"}"
+                                  << "höchstens 16 MB";
     }
 
     void unreadableFilesChangeNothing()
