@@ -333,6 +333,21 @@ private slots:
         QCOMPARE(prompt->unexpectedQuestions, 0);
     }
 
+    void ipuzExportProposesTheDocumentsName()
+    {
+        show();
+        QTemporaryDir folder;
+        SetLetter({2, 2}, "A");
+        form->setCurrentFileName(folder.filePath("quiz.gsd"));
+        prompt->texts << folder.filePath("anders.ipuz");
+        action("ipuz-Datei…")->trigger();
+        QCOMPARE(prompt->inputDefaults.last(), folder.filePath("quiz.ipuz"));
+        QFile file(folder.filePath("anders.ipuz"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("\"solution\""));
+        QVERIFY(prompt->shown.isEmpty());
+    }
+
     void fileDialogsStartInTheDocumentFolder()
     {
         QVERIFY(InstallQtTranslation());
