@@ -56,22 +56,14 @@ private slots:
         const QString blank = m_dir.filePath(QStringLiteral("leer.gsd"));
         QVERIFY(gs::SavePuzzle(blank));
         const QString sheet = m_dir.filePath(QStringLiteral("blatt.bmp"));
-        const QString expected = m_dir.filePath(QStringLiteral("leer.bmp"));
         const QString lettered = m_dir.filePath(QStringLiteral("voll.bmp"));
-        QCOMPARE(runProgram({QStringLiteral("--export-image"),
-                             sheet,
-                             QStringLiteral(GS_EXAMPLE),
-                             QStringLiteral("--no-letters")}),
-                 0);
-        QCOMPARE(exportImage(expected, blank), 0);
+        QCOMPARE(runProgram({"--export-image", sheet, GS_EXAMPLE, "--no-letters"}), 0);
+        QCOMPARE(exportImage(lettered, blank), 0);
+        QCOMPARE(QImage(sheet), QImage(lettered));
         QCOMPARE(exportImage(lettered, QStringLiteral(GS_EXAMPLE)), 0);
-        QCOMPARE(QImage(sheet), QImage(expected));
         QVERIFY(QImage(sheet) != QImage(lettered));
         // Only the picture export takes it.
-        QCOMPARE(runProgram({QStringLiteral("--export-html"),
-                             m_dir.filePath(QStringLiteral("x.htm")),
-                             QStringLiteral(GS_EXAMPLE),
-                             QStringLiteral("--no-letters")}),
+        QCOMPARE(runProgram({"--export-html", m_dir.filePath("x.htm"), GS_EXAMPLE, "--no-letters"}),
                  2);
     }
 
