@@ -19,6 +19,12 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' HUP INT TERM
 
+# Whether dpkg holds the package in any state but not installed (unpacked, config files, ...).
+known() {
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null) || return 1
+    [ "$status" != not-installed ]
+}
+
 fail() {
     echo "Paketprüfung: $*" >&2
     exit 1
@@ -29,7 +35,7 @@ contentType() {
     gio info -a standard::content-type "$1" | sed -n 's/^ *standard::content-type: //p'
 }
 
-if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q installed; then
+if known; then
     fail "$package ist schon installiert; die Prüfung installiert und entfernt es selbst"
 fi
 
@@ -117,8 +123,7 @@ env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen \
 
 dpkg -r "$package" >/dev/null || fail "dpkg -r $package schlug fehl"
 installed=no
-! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q installed ||
-    fail "$package ist nach dpkg -r noch eingetragen"
+! known || fail "$package ist nach dpkg -r noch eingetragen ($status)"
 dpkg-deb -c "$deb" | sed -n 's/^-.* \.\(\/.*\)$/\1/p' | while read -r file; do
     [ ! -e "$file" ] || fail "$file ist nach dpkg -r noch da"
 done
