@@ -55,12 +55,14 @@ id=$(basename "$1" .desktop)
 share=$tmp/root/usr/share
 mimetype=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$share/mime/packages/$id.xml")
 [ -n "$mimetype" ] || fail "mime/packages/$id.xml nennt keinen Dateityp"
-for file in bin/gitterstern share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
-    share/man/man1/gitterstern.1.gz share/gitterstern/beispiel.gsd share/doc/$package/copyright; do
+for file in bin/gitterstern share/metainfo/$id.metainfo.xml share/man/man1/gitterstern.1.gz \
+    share/gitterstern/beispiel.gsd share/doc/$package/copyright \
+    share/icons/hicolor/scalable/apps/$id.svg; do
     [ -f "$tmp/root/usr/$file" ] || fail "im Paket fehlt /usr/$file"
 done
 for size in 16 22 24 32 48 64 128 256; do
-    [ -f "$share/icons/hicolor/${size}x$size/apps/$id.png" ] || fail "im Paket fehlt das Symbol ${size}x$size"
+    [ -f "$share/icons/hicolor/${size}x$size/apps/$id.png" ] ||
+        fail "im Paket fehlt das Symbol ${size}x$size"
 done
 zcat "$share/man/man1/gitterstern.1.gz" | grep -q -e '-\\-convert' ||
     fail "die Handbuchseite beschreibt --convert nicht"
@@ -90,7 +92,8 @@ example=/usr/share/gitterstern/beispiel.gsd
 [ "$(contentType "$example")" = "$mimetype" ] || fail "gio kennt $example nicht als $mimetype"
 [ "$(contentType "$tmp/ohne-endung")" = "$mimetype" ] ||
     fail "gio erkennt das Beispiel ohne Endung nicht an seiner Signatur"
-[ "$(contentType "$tmp/fremd")" != "$mimetype" ] || fail "gio hält eine fremde Datei für $mimetype"
+[ "$(contentType "$tmp/fremd")" != "$mimetype" ] ||
+    fail "gio hält eine fremde Datei für $mimetype"
 grep -q "^MimeType=$mimetype;" "/usr/share/applications/$id.desktop" ||
     fail "der Menüeintrag öffnet $mimetype nicht"
 
