@@ -31,11 +31,10 @@
                               HIGH.indexOf(c) >= 0);
   }
 
-  // c upper-cased as the board's code page does it (ß and µ stay); null when the board cannot
-  // hold it.
+  // c upper-cased as the board's code page does it; null when the board cannot hold it. ß and µ
+  // stay: their upper case ("SS", Greek Mu) is not one letter of the board.
   function boardLetter(c) {
     if (!onBoard(c)) return null;
-    if (c === "\u00df" || c === "\u00b5") return c;
     var upper = c.toUpperCase();
     return onBoard(upper) ? upper : c;
   }
