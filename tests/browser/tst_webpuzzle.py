@@ -4,17 +4,16 @@ typing and keys, checks, reveal, progress after a reload, phone width, and axe-c
 AA rules; exit code 77 (skipped) without Chromium, Selenium or axe-core."""
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 
+from headless import chromium, chromium_missing, export, export_refused
+
 try:
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.by import By
     from selenium.webdriver.common.keys import Keys
 except ImportError:
-    webdriver = None
+    pass
 
 # Older text format, 23 x 13: MAß across and MÖWE down from (1, 1), ßÄS down from (3, 1),
 # WÜST across from (1, 3) and a word across the whole board in row 6.
@@ -41,33 +40,19 @@ def main(program, axe_js, example):
     page = os.path.join(folder, "raetsel.html")
     document = os.path.join(folder, "raetsel.txt")
     legacy_document(document)
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    failed = subprocess.run([program, "--export-web", page, os.path.join(folder, "fehlt.gsd")],
-                            env=env, capture_output=True, text=True)
-    assert failed.returncode != 0 and "Fehler" in failed.stderr, failed
-    assert not os.path.exists(page)
-
-    if webdriver is None or not shutil.which("chromium") or not shutil.which("chromedriver"):
-        print("SKIP: chromium, chromium-driver or python3-selenium is not installed "
-              "(sh scripts/setup --browser installs them)")
+    export_refused(program, "--export-web", page)
+    if chromium_missing():
+        print("SKIP: " + chromium_missing())
         return 77
     if not os.path.exists(axe_js):
         print("SKIP: axe-core is not installed (scripts/test installs it with npm)")
         return 77
     with open(axe_js, encoding="utf-8") as f:
         axe = f.read()
-    subprocess.run([program, "--export-web", page, document], check=True, env=env)
+    export(program, "--export-web", page, document)
     example_page = os.path.join(folder, "beispiel.html")
-    subprocess.run([program, "--export-web", example_page, example], check=True, env=env)
-
-    options = webdriver.ChromeOptions()
-    options.binary_location = shutil.which("chromium")
-    for flag in ("headless no-sandbox disable-gpu disable-quic no-first-run disable-sync "
-                 "disable-background-networking disable-component-update").split():
-        options.add_argument("--" + flag)
-    options.add_argument("--user-data-dir=" + os.path.join(folder, "profile"))
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
+    export(program, "--export-web", example_page, example)
+    driver = chromium(folder)
     driver.set_window_size(1280, 1024)
 
     def accessible(state):
