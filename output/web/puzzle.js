@@ -408,9 +408,17 @@
     go(along(cell, 1), direction);
   }
 
+  // An input method's letter arrives while composing (phone keyboards compose whole words); a
+  // dead key's mark alone is left until its letter follows.
+  var composed = false;
   grid.addEventListener("input", function (e) {
     var cell = cellOf(e.target);
-    if (!cell || e.isComposing) return;
+    if (!cell) return;
+    if (e.isComposing) {
+      var last = Array.from(e.data || "").pop() || "";
+      if (last.toUpperCase() === last.toLowerCase()) return;
+      composed = true;
+    }
     if (e.inputType && e.inputType.indexOf("delete") === 0) {
       set(cell, "");
       changed();
@@ -420,7 +428,8 @@
   });
   grid.addEventListener("compositionend", function (e) {
     var cell = cellOf(e.target);
-    if (cell) typed(cell, e.data);
+    if (cell && !composed) typed(cell, e.data);
+    composed = false;
   });
 
   var ARROWS = { ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1] };

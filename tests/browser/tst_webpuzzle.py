@@ -83,6 +83,9 @@ def main(program, axe_js, example):
     try:
         driver.get("file://" + example_page)
         accessible("Beispiel")
+        field(2, 3).click()  # carries solution letter 1
+        type_keys("u")
+        assert driver.find_element(By.CSS_SELECTOR, ".loesung > span").text == "1\nU"
         driver.get("file://" + page)
         source = driver.page_source
         assert "WÜST" not in source and "ABCDEFGH" not in source
