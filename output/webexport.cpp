@@ -90,7 +90,7 @@ std::string scrambled(const std::string &utf8, uint32_t key)
     return bytes.toBase64().toStdString();
 }
 
-// The page data: title, cells in reading order, clues by number, frame, texts. The solution
+// The page data: cells in reading order, clues by number, frame, texts. The solution
 // letters of the cells, upper-cased, go to solution (UTF-8).
 std::string puzzleData(const OutputSettings &settings, std::string &solution)
 {
@@ -136,8 +136,7 @@ std::string puzzleData(const OutputSettings &settings, std::string &solution)
                 + std::to_string(std::max(start.X, end.X)) + ','
                 + std::to_string(std::max(start.Y, end.Y)) + ']';
     }
-    return "\"title\":" + jsonText(settings.text("Edit12")) + ",\"cells\":[" + cells
-           + "],\"clues\":[" + clues + "],\"frame\":" + frame + ",\"solved\":"
+    return "\"cells\":[" + cells + "],\"clues\":[" + clues + "],\"frame\":" + frame + ",\"solved\":"
            + jsonText(settings.text("Edit3")) + ",\"wrong\":" + jsonText(settings.text("Edit4"));
 }
 
@@ -169,20 +168,22 @@ std::string MakeWebPage(const OutputSettings &settings)
     if (settings.isOn("CheckBox1"))
         data += ",\"solution\":\"" + scrambled(solution, key) + '"';
     data = '{' + data + ",\"key\":" + std::to_string(key) + '}';
-    const std::string title = htmlText(toQString(settings.text("Edit12")).toStdString());
-    return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
-           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-           "<meta name=\"generator\" content=\"Gitterstern\">\n<link rel=\"icon\" "
-           "href=\"data:,\">\n"
-           "<title>"
-           + title + "</title>\n<style>\n" + resourceText(QStringLiteral(":/web/puzzle.css"))
-           + "</style>\n</head>\n<body>\n"
-             "<main id=\"raetsel\"><h1>"
-           + title
-           + "</h1><noscript><p>Dieses Rätsel braucht JavaScript.</p></noscript></main>\n"
-             "<script type=\"application/json\" id=\"raetseldaten\">"
-           + data + "</script>\n<script>\n" + resourceText(QStringLiteral(":/web/puzzle.js"))
-           + "</script>\n</body>\n</html>\n";
+    // A page needs a title; an empty setting gets the program's usual one.
+    std::string heading = settings.text("Edit12");
+    if (heading.find_first_not_of(' ') == std::string::npos)
+        heading = OutputSettings::find("Edit12")->standard;
+    const std::string title = htmlText(toQString(heading).toStdString());
+    std::string page = "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                       "<meta name=\"generator\" content=\"Gitterstern\">\n"
+                       "<link rel=\"icon\" href=\"data:,\">\n<title>";
+    page += title + "</title>\n<style>\n";
+    page += resourceText(QStringLiteral(":/web/puzzle.css"));
+    page += "</style>\n</head>\n<body>\n<main id=\"raetsel\"><h1>" + title;
+    page += "</h1><noscript><p>Dieses Rätsel braucht JavaScript.</p></noscript></main>\n";
+    page += "<script type=\"application/json\" id=\"raetseldaten\">" + data + "</script>\n";
+    page += "<script>\n" + resourceText(QStringLiteral(":/web/puzzle.js")) + "</script>\n";
+    return page + "</body>\n</html>\n";
 }
 
 QString ExportWebPage(const QString &fileName, const OutputSettings &settings)
