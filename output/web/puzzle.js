@@ -67,6 +67,10 @@
       letters.push(cell);
     }
   });
+  // The solution frame, within the fields (a damaged document may name any position).
+  var frame = data.frame && [Math.max(data.frame[0], minCol), Math.max(data.frame[1], minRow),
+                             Math.min(data.frame[2], maxCol), Math.min(data.frame[3], maxRow)];
+  if (frame && (frame[0] > frame[2] || frame[1] > frame[3])) frame = null;
   var solution = solutionLetters();
   if (solution && solution.length !== letters.length) solution = null;
 
@@ -170,10 +174,10 @@
     }
     grid.append(box);
   });
-  if (data.frame) {
-    var frame = make("div", "rahmen");
-    place(frame, data.frame[0], data.frame[1], data.frame[2], data.frame[3]);
-    grid.append(frame);
+  if (frame) {
+    var outline = make("div", "rahmen");
+    place(outline, frame[0], frame[1], frame[2], frame[3]);
+    grid.append(outline);
   }
 
   function cellName(cell) {
@@ -188,15 +192,17 @@
     return cell.solutionNumber > 0 ? name + ", Lösungsbuchstabe " + cell.solutionNumber : name;
   }
 
-  // The solution word: numbered fields, else the fields inside the frame.
+  // The solution word: numbered fields, else the fields inside the frame. A number above the
+  // count of fields can name no letter of it.
   var solutionCells = [];
   letters.forEach(function (cell) {
-    if (cell.solutionNumber > 0 && !solutionCells[cell.solutionNumber - 1])
-      solutionCells[cell.solutionNumber - 1] = cell;
+    var n = cell.solutionNumber;
+    if (n > 0 && n <= letters.length && !solutionCells[n - 1])
+      solutionCells[n - 1] = cell;
   });
-  if (!solutionCells.length && data.frame) {
-    for (var col = data.frame[0]; col <= data.frame[2]; col++) {
-      for (var row = data.frame[1]; row <= data.frame[3]; row++) {
+  if (!solutionCells.length && frame) {
+    for (var col = frame[0]; col <= frame[2]; col++) {
+      for (var row = frame[1]; row <= frame[3]; row++) {
         if (cellAt(col, row)) solutionCells.push(cellAt(col, row));
       }
     }
