@@ -12,6 +12,7 @@
 #include "output/imagecomposition.h"
 #include "output/outputsettings.h"
 #include "output/pictureexport.h"
+#include "output/webexport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -79,6 +80,14 @@ const HeadlessOption headlessOptions[] = {
          1,
          1,
          "gitterstern --export-ipuz OUT.ipuz FILE"},
+        {CommandLine::Task::ExportWeb,
+         "export-web",
+         "OUT.html",
+         "Lädt FILE und schreibt ohne Fenster das Web-Rätsel OUT.html (eine UTF-8-Seite zum "
+         "Lösen im Browser) mit den Ausgabe-Einstellungen des Rätsels.",
+         1,
+         1,
+         "gitterstern --export-web OUT.html FILE"},
 };
 
 // The switch of --export-image that leaves the letters out.
@@ -188,6 +197,8 @@ int CommandLine::run() const
         return exportHtml();
     case Task::ExportIpuz:
         return exportIpuz();
+    case Task::ExportWeb:
+        return exportWeb();
     case Task::Edit:
         break;
     }
@@ -238,8 +249,18 @@ int CommandLine::exportImage() const
 
 int CommandLine::exportHtml() const
 {
-    return withLoadedPuzzle(m_names.constFirst(), [this](Prompt &prompt) {
-        const QString error = GenerateHTML(m_value, documentSettings());
+    return exportPage(GenerateHTML);
+}
+
+int CommandLine::exportWeb() const
+{
+    return exportPage(ExportWebPage);
+}
+
+int CommandLine::exportPage(QString (*write)(const QString &, const OutputSettings &)) const
+{
+    return withLoadedPuzzle(m_names.constFirst(), [this, write](Prompt &prompt) {
+        const QString error = write(m_value, documentSettings());
         if (!error.isEmpty())
             prompt.error(error);
         return error.isEmpty();
@@ -248,12 +269,10 @@ int CommandLine::exportHtml() const
 
 int CommandLine::exportIpuz() const
 {
-    return withLoadedPuzzle(m_names.constFirst(), [this](Prompt &prompt) {
+    return exportPage([](const QString &fileName, const OutputSettings &settings) {
         QString error;
-        const bool done = ExportIpuz(m_value, documentSettings().text("Edit12"), error);
-        if (!done)
-            prompt.error(error);
-        return done;
+        ExportIpuz(fileName, settings.text("Edit12"), error);
+        return error;
     });
 }
 

@@ -7,15 +7,18 @@ class QCoreApplication;
 
 namespace gs {
 
+class OutputSettings;
+
 // The program's command line: "gitterstern [FILE]" opens FILE in the editor; the headless
 // tasks work without showing a window: "--convert OUT IN" converts a document,
 // "--fit-words WORDS OUT [IN]" fits a word list into a document, "--export-image OUT IN
-// [--no-letters]" writes its picture, "--export-html OUT.htm IN" its web page and
-// "--export-ipuz OUT.ipuz IN" an ipuz file for other crossword programs.
+// [--no-letters]" writes its picture, "--export-html OUT.htm IN" its web page,
+// "--export-web OUT.html IN" its web puzzle and "--export-ipuz OUT.ipuz IN" an ipuz file for other
+// crossword programs.
 class CommandLine
 {
 public:
-    enum class Task { Edit, Convert, FitWords, ExportImage, ExportHtml, ExportIpuz };
+    enum class Task { Edit, Convert, FitWords, ExportImage, ExportHtml, ExportWeb, ExportIpuz };
 
     // Reads the arguments before any application object exists, so that --help and the
     // headless tasks work without a display. Prints the usage and ends the process for --help
@@ -46,6 +49,11 @@ private:
     int exportHtml() const;
     // The ipuz file of "Exportieren" > "ipuz-Datei…", titled as the output settings say.
     int exportIpuz() const;
+    // The web puzzle of "Web-Rätsel…".
+    int exportWeb() const;
+    // Writes the loaded document's page to the option's file with write, which returns an
+    // empty text or a German message for stderr.
+    int exportPage(QString (*write)(const QString &, const OutputSettings &)) const;
 
     Task m_task = Task::Edit;
     // The option's value and the positional names after it.

@@ -25,6 +25,7 @@
 #include "editor/sidepanel.h"
 #include "editor/undohistory.h"
 #include "output/outputsettings.h"
+#include "output/webexport.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -136,6 +137,7 @@ void TForm1::createMenus()
     m_imageOutputAction = addEntry(exportMenu, QStringLiteral("Bildausgabe"));
     m_htmlExportAction = addEntry(exportMenu, QStringLiteral("HTML-Datei"));
     m_ipuzExportAction = addEntry(exportMenu, QStringLiteral("ipuz-Datei…"));
+    m_webExportAction = addEntry(exportMenu, QStringLiteral("Web-Rätsel…"));
     exportMenu->addSeparator();
     m_clipboardAction = addEntry(exportMenu, QStringLiteral("Zwischenablage (nur Gitter)"));
     file->addSeparator();
@@ -199,6 +201,7 @@ void TForm1::createMenus()
             openModal(m_form7);
     });
     connect(m_ipuzExportAction, &QAction::triggered, this, &TForm1::exportIpuz);
+    connect(m_webExportAction, &QAction::triggered, this, &TForm1::exportWebPuzzle);
     connect(m_clipboardAction, &QAction::triggered, this, [this] {
         if (IsBoardEmpty())
             return;
@@ -475,22 +478,40 @@ bool TForm1::Speichernunter1Click()
     return fileName && saveTo(*fileName);
 }
 
+QString TForm1::besideDocument(const QString &suffix) const
+{
+    if (m_currentFileName.isEmpty())
+        return QString();
+    const QFileInfo document(m_currentFileName);
+    return document.dir().filePath(document.completeBaseName() + QLatin1Char('.') + suffix);
+}
+
+void TForm1::exportWebPuzzle()
+{
+    if (IsBoardEmpty())
+        return;
+    const auto fileName = ActivePrompt().saveFileName(QStringLiteral("Web-Rätsel (*.html)|*.html"),
+                                                      QStringLiteral("html"),
+                                                      besideDocument(QStringLiteral("html")));
+    if (!fileName)
+        return;
+    CurrentOutputSettings().Get(Puzzle.Infos);
+    const QString error = ExportWebPage(*fileName, CurrentOutputSettings());
+    if (!error.isEmpty())
+        ActivePrompt().error(error);
+}
+
 void TForm1::exportIpuz()
 {
     if (IsBoardEmpty())
         return;
-    const QFileInfo document(m_currentFileName);
-    const QString proposed = m_currentFileName.isEmpty()
-                                     ? QString()
-                                     : document.dir().filePath(document.completeBaseName()
-                                                               + QStringLiteral(".ipuz"));
-    const auto fileName = ActivePrompt().saveFileName(ipuzFilter, QStringLiteral("ipuz"), proposed);
+    const auto fileName = ActivePrompt().saveFileName(
+            ipuzFilter, QStringLiteral("ipuz"), besideDocument(QStringLiteral("ipuz")));
     if (!fileName)
         return;
-    OutputSettings settings;
-    settings.Get(Puzzle.Infos);
+    CurrentOutputSettings().Get(Puzzle.Infos);
     QString error;
-    if (!ExportIpuz(*fileName, settings.text("Edit12"), error))
+    if (!ExportIpuz(*fileName, CurrentOutputSettings().text("Edit12"), error))
         ActivePrompt().error(error);
 }
 
