@@ -458,8 +458,9 @@ void TForm1::Oeffnen1Click()
         = ActivePrompt().openFileName(documentFilter + QStringLiteral("|") + ipuzFilter,
                                       documentSuffix,
                                       m_currentFileName)) {
-        LoadPuzzle(*fileName);
-        m_history->reset();
+        // A file that could not be read changed nothing; its undo history stays.
+        if (LoadPuzzle(*fileName))
+            m_history->reset();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "support/mainwindowfixture.h"
 #include "support/placefield.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -176,6 +177,22 @@ private slots:
         prompt->texts << path;
         action("Öffnen")->trigger();
         QCOMPARE(stack()->count(), 0);
+        QCOMPARE(GetLetter({3, 3}), "A");
+    }
+
+    // A file that cannot be opened changes nothing, its history included.
+    void aFileThatCannotBeOpenedKeepsTheHistory()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("kaputt.ipuz"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{\"kind\":") > 0);
+        file.close();
+        click({3, 3});
+        type("a");
+        prompt->answers << Prompt::Answer::No;
+        prompt->texts << file.fileName();
+        action("Öffnen")->trigger();
+        QCOMPARE(stack()->count(), 1);
         QCOMPARE(GetLetter({3, 3}), "A");
     }
 
