@@ -367,6 +367,9 @@ void TForm1::createWindows()
     m_form7 = new TForm7(this);
     m_form5->setSettingsDialog(m_form6);
     m_form7->setSettingsDialog(m_form6);
+    const auto folder = [this] { return documentFolder(); };
+    m_form5->setDocumentFolder(folder);
+    m_form7->setDocumentFolder(folder);
     m_form9 = new TForm9(this);
     connect(m_form9, &TForm9::puzzleApplied, this, [this] {
         UpdateFieldPanel();
@@ -448,8 +451,9 @@ void TForm1::Oeffnen1Click()
         return;
     if (const auto fileName
         = ActivePrompt().openFileName(documentFilter, documentSuffix, m_currentFileName)) {
-        LoadPuzzle(*fileName);
-        m_history->reset();
+        // A file that could not be read leaves the open puzzle and its history as they were.
+        if (LoadPuzzle(*fileName))
+            m_history->reset();
     }
 }
 
@@ -506,6 +510,8 @@ bool TForm1::removeField(TPoint p)
     if (IsProvisionalField(SelectedField))
         SetLetter(SelectedField, "");
     SelectedField = TPoint{-1, -1};
+    // A frame that lost an end goes with the field, in the same step.
+    m_sidePanel->showSolutionFrame();
     Modified = true;
     RedrawBoard();
     return true;
@@ -845,6 +851,13 @@ void TForm1::displayWarning(const QString &text)
 void TForm1::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
+}
+
+QString TForm1::documentFolder() const
+{
+    if (m_currentFileName.isEmpty())
+        return QString();
+    return QFileInfo(m_currentFileName).absolutePath() + QLatin1Char('/');
 }
 
 void TForm1::setCurrentFileName(const QString &fileName)
