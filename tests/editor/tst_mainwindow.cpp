@@ -12,6 +12,8 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -26,11 +28,15 @@ namespace {
 
 const QString caption = QString::fromUtf8(ProgramCaption);
 
+// A wheel turn as the window system delivers it: spontaneous, so that it moves the focus to a
+// control that takes the focus by the wheel.
 void sendWheel(TForm1 &form, QWidget *over, int delta)
 {
     const QPointF at = over->mapTo(&form, over->rect().center());
     QWheelEvent wheel(at, form.mapToGlobal(at), {}, {0, delta}, {}, {}, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(form.windowHandle(), &wheel);
+    // sendEvent would clear the mark; notify delivers the event as it is, as QTest does.
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(form.windowHandle(), &wheel);
 }
 
 void clickButton(QWidget *window, const QString &text)
@@ -333,6 +339,49 @@ private slots:
         QCOMPARE(prompt->unexpectedQuestions, 0);
     }
 
+    // Definitions are stored when the arrow keys walk the list, cut to 255 characters, umlauts
+    // kept; opening and closing without a change leaves the puzzle unmodified.
+    void definitionsEditor()
+    {
+        show();
+        for (int row = 2; row <= 4; ++row) {
+            SetLetter({2, row}, "\xC4"); // Ä
+            SetLetter({3, row}, "S");
+            QVERIFY(AddNumber({2, row}, true));
+        }
+        Puzzle.Numbers[1].Text = "alt";
+        Modified = false;
+        const auto edit = [this](const std::function<void(QLineEdit *, QWidget *)> &steps) {
+            withModal([this] { action("Definitions-Editor")->trigger(); },
+                      [&](QWidget *dialog) {
+                          steps(dialog->findChild<QLineEdit *>("definition"), dialog);
+                      });
+        };
+        edit([](QLineEdit *, QWidget *dialog) { clickButton(dialog, "OK"); });
+        QVERIFY(!Modified);
+
+        QString shownWord;
+        QString shownDefinition;
+        edit([&](QLineEdit *field, QWidget *dialog) {
+            field->setText(QStringLiteral("Größe über Öl"));
+            QTest::keyClick(field, Qt::Key_Up); // the first row stays
+            QTest::keyClick(field, Qt::Key_Down);
+            shownWord = dialog->findChild<QLabel *>("word")->text();
+            shownDefinition = field->text();
+            QTest::keyClick(field, Qt::Key_Down);
+            field->setText(QString(300, QChar(0xE4)));
+            QTest::keyClick(field, Qt::Key_Down); // the last row stays
+            clickButton(dialog, "OK");
+        });
+        QCOMPARE(shownWord, QStringLiteral("ÄS"));
+        QCOMPARE(shownDefinition, QStringLiteral("alt"));
+        QCOMPARE(toQString(Puzzle.Numbers[0].Text), QStringLiteral("Größe über Öl"));
+        QCOMPARE(Puzzle.Numbers[1].Text, "alt");
+        QCOMPARE(Puzzle.Numbers[2].Text, std::string(255, '\xE4'));
+        QVERIFY(Modified);
+    }
+
+    // Opening and saving start in the document's folder, the exports too (proposing no name).
     void fileDialogsStartInTheDocumentFolder()
     {
         QVERIFY(InstallQtTranslation());
@@ -341,15 +390,28 @@ private slots:
                  QStringList({"Bilder (*.bmp *.gif)", "Alle (*.*)"}));
 
         QTemporaryDir documents;
+        const QString folder = QDir(documents.path()).absolutePath();
+        show();
+        SetLetter({2, 2}, "A");
+        prompt->texts << documents.filePath("a.gsd");
+        action("Speichern unter...")->trigger();
+        withModal([this] { action("Bildausgabe")->trigger(); },
+                  [](QWidget *window) { clickButton(window, "Exportieren"); });
+        QCOMPARE(prompt->inputDefaults.last(), folder + '/');
+
         DialogPrompt dialogs;
-        QString folder;
-        const QString filter = QStringLiteral("Felderquiz-Dateien (*.gsd)|*.gsd");
-        withModal([&] { dialogs.openFileName(filter, "gsd", documents.filePath("a.gsd")); },
-                  [&](QWidget *window) {
-                      folder = qobject_cast<QFileDialog *>(window)->directory().absolutePath();
-                      window->close();
-                  });
-        QCOMPARE(folder, QDir(documents.path()).absolutePath());
+        for (const QString &name : {form->currentFileName(), form->documentFolder()}) {
+            QString shown;
+            withModal(
+                    [&] { dialogs.saveFileName("Felderquiz-Dateien (*.gsd)|*.gsd", "gsd", name); },
+                    [&](QWidget *window) {
+                        auto *dialog = qobject_cast<QFileDialog *>(window);
+                        shown = dialog->directory().absolutePath() + '|'
+                                + dialog->findChild<QLineEdit *>()->text();
+                        window->close();
+                    });
+            QCOMPARE(shown, folder + (name.endsWith('/') ? "|" : "|a.gsd"));
+        }
         SetPrompt(prompt.get());
     }
 };
