@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -29,6 +30,9 @@ int main(int argc, char *argv[])
     gs::InstallQtTranslation();
     // The compact face the panel layout is made for ("Arial" resolves to Liberation Sans).
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    // The menu entry's icon on every window; Wayland finds it through the desktop file's name.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/gitterstern.svg")));
+    QApplication::setDesktopFileName(QStringLiteral(GS_APP_ID));
 
     gs::DialogPrompt prompt;
     gs::TForm1 mainWindow;

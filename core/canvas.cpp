@@ -60,11 +60,6 @@ void Canvas::setClip(int left, int top, int right, int bottom)
     m_painter.setClipRect(QRect(left, top, right - left, bottom - top));
 }
 
-void Canvas::clearClip()
-{
-    m_painter.setClipping(false);
-}
-
 bool Canvas::textAvailable()
 {
     // Fonts need a QGuiApplication; without one (command-line tools, model tests) only the

@@ -29,7 +29,8 @@ public:
     QTransform transform() const;
     // Limits drawing to (left, top)-(right, bottom) in drawing coordinates.
     void setClip(int left, int top, int right, int bottom);
-    void clearClip();
+    // False when the device could not be drawn on (a printer that cannot start, for instance).
+    bool isActive() const { return m_painter.isActive(); }
 
     void setPen(QRgb color, int width);
     QRgb penColor() const { return m_penColor; }

@@ -43,6 +43,14 @@ std::optional<char> charFromUnicode(char32_t code)
     return std::nullopt;
 }
 
+bool fitsCodePage(const QString &text)
+{
+    const QList<uint> codes = text.toUcs4();
+    return std::all_of(codes.begin(), codes.end(), [](uint code) {
+        return charFromUnicode(char32_t(code)).has_value();
+    });
+}
+
 std::string fromQString(const QString &text)
 {
     std::string bytes;

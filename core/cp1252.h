@@ -16,6 +16,8 @@ QString toQString(const std::string &bytes);
 std::string fromQString(const QString &text);
 // One character, or nothing when the code page cannot hold it.
 std::optional<char> charFromUnicode(char32_t code);
+// True when the code page holds every character of text.
+bool fitsCodePage(const QString &text);
 
 // Upper-casing by the code page: a-z, à-þ (not ÷), š, œ, ž, ÿ; ß and µ stay as they are.
 char upperChar(char c);

@@ -6,9 +6,12 @@
 
 namespace gs {
 
-// Writes data to fileName through a temporary file that replaces it only when every byte was
-// written, so a failure leaves an existing file as it was. False when that failed; reason (when
-// given) then gets the platform's description.
+// Writes data to fileName through a temporary file in the same folder that replaces it only when
+// every byte reached the file system, so a failure (a full disk among them) leaves an existing
+// file byte-identical. False when that failed; reason (when given) then gets the cause in German.
 bool writeFileSafely(const QString &fileName, std::string_view data, QString *reason = nullptr);
+
+// "Die Datei NAME kann nicht geschrieben werden: REASON" with the name in the platform's form.
+QString fileNotWritten(const QString &fileName, const QString &reason);
 
 } // namespace gs

@@ -139,11 +139,11 @@ bool readDocument(const QString &fileName, std::string_view compressed, TCrossWo
     return valid;
 }
 
-void reportSaveFailure(const QString &fileName)
+void reportSaveFailure(const QString &fileName, const QString &reason)
 {
-    ActivePrompt().error(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. "
+    ActivePrompt().error(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. %2 "
                                         "Eine bereits vorhandene Datei bleibt unverändert.")
-                                 .arg(fileName));
+                                 .arg(fileName, reason));
 }
 
 // The leading number of a version text ("2.0 (BETA 1.2)" gives 2.0) and its beta number
@@ -253,13 +253,14 @@ bool SavePuzzle(const QString &fileName)
     std::string content(DocumentSignature);
     CompressStream(text, content);
     // The document first: when it cannot be written, the old copy still matches the old file.
-    if (!writeFileSafely(fileName, content)) {
-        reportSaveFailure(fileName);
+    QString reason;
+    if (!writeFileSafely(fileName, content, &reason)) {
+        reportSaveFailure(fileName, reason);
         return false;
     }
     const QString copyName = fileName + QStringLiteral(".xml");
-    if (!writeFileSafely(copyName, text)) {
-        reportSaveFailure(copyName);
+    if (!writeFileSafely(copyName, text, &reason)) {
+        reportSaveFailure(copyName, reason);
         return false;
     }
     Modified = false;

@@ -103,7 +103,9 @@ void TForm5::PrintClick()
     if (dialog.exec() != QDialog::Accepted)
         return;
     printer.setDocName(printJobTitle(m_composition));
-    printComposition(m_composition, printer);
+    if (!printComposition(m_composition, printer))
+        ActivePrompt().error(QStringLiteral("Der Druck konnte nicht gestartet werden. Bitte "
+                                            "Drucker und Druckausgabe prüfen."));
 }
 
 } // namespace gs

@@ -3,6 +3,7 @@
 #include "core/cp1252.h"
 #include "core/prompt.h"
 #include "core/puzzle.h"
+#include "editor/codepagevalidator.h"
 #include "editor/colorpanel.h"
 #include "editor/undohistory.h"
 #include "output/outputsettings.h"
@@ -147,8 +148,15 @@ QWidget *TForm6::createHtmlPage()
     QLineEdit *picture = addEdit("Edit5");
     picture->setMinimumWidth(120);
     connect(browse, &QPushButton::clicked, this, [picture] {
-        if (const std::optional<QString> name
-            = ActivePrompt().openFileName(pictureFilter, {}, picture->text())) {
+        const std::optional<QString> name
+                = ActivePrompt().openFileName(pictureFilter, {}, picture->text());
+        if (name && !fitsCodePage(*name)) {
+            ActivePrompt().error(QStringLiteral("Der Dateiname %1 enthält Zeichen, die der "
+                                                "Zeichensatz Windows-1252 nicht kennt. Die "
+                                                "Einstellung „Hintergrundbild:“ bleibt, wie sie "
+                                                "ist.")
+                                         .arg(*name));
+        } else if (name) {
             picture->setText(*name);
             CurrentOutputSettings().setText("Edit5", fromQString(*name));
         }
@@ -210,6 +218,7 @@ QLineEdit *TForm6::addEdit(std::string_view key)
     auto *edit = new QLineEdit;
     edit->setObjectName(objectKey(key));
     edit->setMaxLength(255);
+    edit->setValidator(new CodePageValidator(edit));
     connect(edit, &QLineEdit::textEdited, this, [key](const QString &text) {
         CurrentOutputSettings().setText(key, fromQString(text));
     });

@@ -1,6 +1,7 @@
 #include "imaging/gifwriter.h"
 
-#include <QSaveFile>
+#include "core/savefile.h"
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -264,18 +265,21 @@ bool SaveBitmapAsGif(const QString &fileName,
     const QByteArray gif = encode(bitmap, interlaced, transparentColor, transparent, error);
     if (gif.isEmpty())
         return false;
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size() && file.commit())
+    QString reason;
+    if (writeFileSafely(fileName, std::string_view(gif.constData(), size_t(gif.size())), &reason))
         return true;
     if (error)
-        *error = QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
-                         .arg(fileName, file.errorString());
+        *error = fileNotWritten(fileName, reason);
     return false;
 }
 
-QByteArray EncodeGif(const QImage &bitmap, bool interlaced, QRgb transparentColor, bool transparent)
+QByteArray EncodeGif(const QImage &bitmap,
+                     bool interlaced,
+                     QRgb transparentColor,
+                     bool transparent,
+                     QString *error)
 {
-    return encode(bitmap, interlaced, transparentColor, transparent, nullptr);
+    return encode(bitmap, interlaced, transparentColor, transparent, error);
 }
 
 } // namespace gs

@@ -20,8 +20,11 @@ bool SaveBitmapAsGif(const QString &fileName,
                      bool transparent,
                      QString *error = nullptr);
 // The same encoding into memory; empty when the picture has more than 256 colours, is empty or
-// is wider or taller than 65535 pixels.
-QByteArray
-EncodeGif(const QImage &bitmap, bool interlaced, QRgb transparentColor, bool transparent);
+// is wider or taller than 65535 pixels, with *error (when given) set to the German reason.
+QByteArray EncodeGif(const QImage &bitmap,
+                     bool interlaced,
+                     QRgb transparentColor,
+                     bool transparent,
+                     QString *error = nullptr);
 
 } // namespace gs

@@ -263,7 +263,8 @@ private:
         p.add("<body bgcolor=\"",
               color("Panel1"),
               "\" background=\"",
-              relativePicturePath(text("Edit5"), QFileInfo(m_fileName).absolutePath()),
+              attributeValue(
+                      relativePicturePath(text("Edit5"), QFileInfo(m_fileName).absolutePath())),
               "\">");
     }
 
@@ -678,6 +679,13 @@ private:
     PageText m_page;
 };
 
+// How the file system compares folder names: "Bilder" and "bilder" are two folders here.
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+constexpr Qt::CaseSensitivity FileNameCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity FileNameCase = Qt::CaseSensitive;
+#endif
+
 // Splits a path at "/" and "\" into its parts; the first is the drive ("C:", or "" for a path
 // from the root "/") and the last the file name. Nothing when the path names no drive.
 std::optional<QStringList> driveAndParts(const QString &path)
@@ -695,10 +703,7 @@ std::optional<QStringList> driveAndParts(const QString &path)
 QString writeFile(const QString &fileName, std::string_view bytes)
 {
     QString reason;
-    if (writeFileSafely(fileName, bytes, &reason))
-        return QString();
-    return QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
-            .arg(QDir::toNativeSeparators(fileName), reason);
+    return writeFileSafely(fileName, bytes, &reason) ? QString() : fileNotWritten(fileName, reason);
 }
 
 } // namespace
@@ -715,7 +720,7 @@ std::string relativePicturePath(const std::string &picture, const QString &folde
     const qsizetype targetFolders = target->size() - 1;
     qsizetype common = 1;
     while (common < imageFolders && common < targetFolders
-           && image->at(common).compare(target->at(common), Qt::CaseInsensitive) == 0)
+           && image->at(common).compare(target->at(common), FileNameCase) == 0)
         ++common;
     QString relative;
     for (qsizetype i = common; i < targetFolders; ++i) {

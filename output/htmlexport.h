@@ -35,7 +35,8 @@ QString WriteArcGif(const QString &fileName);
 
 // The background picture setting as the page in folder refers to it: relative to folder when
 // both lie on the same drive (or, on a system without drives, below the same root), with
-// "..\" steps and "\" between folders; any other setting unchanged.
+// "..\" steps and "\" between folders, folder names compared as the file system compares them;
+// any other setting unchanged.
 std::string relativePicturePath(const std::string &picture, const QString &folder);
 
 } // namespace gs

@@ -134,7 +134,8 @@ void ImageComposition::paint(Canvas &canvas) const
             QTransform::fromTranslate(m_board.Left - m_crop.Left, m_board.Top - m_crop.Top) * page);
     DrawBoard(canvas, m_options);
     canvas.setTransform(page);
-    canvas.clearClip();
+    // On a page, text wider than its column would otherwise run past the picture's edge.
+    canvas.setClip(0, 0, m_image.width(), m_image.height());
     Title(canvas, true, m_image.width());
     if (m_showDefinitions)
         Definitions(canvas, true, m_board, m_image.width());

@@ -1,14 +1,15 @@
 #include "output/pictureexport.h"
 
+#include "core/savefile.h"
 #include "imaging/gifwriter.h"
 #include "output/imagecomposition.h"
 #include "output/printlayout.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace gs {
 
@@ -23,9 +24,10 @@ QString notSaved(const QString &fileName, const QString &reason)
     return QStringLiteral("Die Datei %1 wurde nicht gespeichert. %2").arg(fileName, reason);
 }
 
-bool writeImage(const QImage &image, const QByteArray &format, QSaveFile &file)
+// Encodes the picture as a BMP (1 bit) or JPEG (quality 90) file's bytes.
+bool writeImage(const QImage &image, const QByteArray &format, QIODevice &device)
 {
-    QImageWriter writer(&file, format);
+    QImageWriter writer(&device, format);
     if (format == "jpeg") {
         writer.setQuality(90);
         writer.setProgressiveScanWrite(false);
@@ -33,9 +35,9 @@ bool writeImage(const QImage &image, const QByteArray &format, QSaveFile &file)
     return writer.write(image);
 }
 
-void writePdf(const ImageComposition &composition, QSaveFile &file)
+bool writePdf(const ImageComposition &composition, QIODevice &device)
 {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&device);
     writer.setResolution(PdfDotsPerInch);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
                                      QPageLayout::Portrait,
@@ -46,54 +48,60 @@ void writePdf(const ImageComposition &composition, QSaveFile &file)
                                      QPageLayout::Millimeter));
     writer.setTitle(printJobTitle(composition));
     writer.setCreator(QStringLiteral("Gitterstern"));
-    printComposition(composition, writer);
+    return printComposition(composition, writer);
+}
+
+// The file's bytes in the format its suffix names; empty with reason set when the picture
+// cannot be encoded so.
+QByteArray
+encodePicture(const ImageComposition &composition, const QString &suffix, QString &reason)
+{
+    const QImage &picture = composition.image();
+    QByteArray bytes;
+    if (suffix == QLatin1String("gif"))
+        return EncodeGif(picture, true, qRgb(255, 255, 255), false, &reason);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool encoded = true;
+    if (suffix == QLatin1String("bmp")) {
+        const QImage mono = picture.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+        encoded = writeImage(mono, "bmp", buffer);
+    } else if (suffix == QLatin1String("jpg")) {
+        encoded = writeImage(picture.convertToFormat(QImage::Format_RGB888), "jpeg", buffer);
+    } else {
+        encoded = writePdf(composition, buffer);
+    }
+    if (!encoded || bytes.isEmpty()) {
+        reason = QStringLiteral("Das Bild kann nicht als .%1 kodiert werden.").arg(suffix);
+        return QByteArray();
+    }
+    return bytes;
 }
 
 } // namespace
 
 bool ExportPicture(const ImageComposition &composition, const QString &fileName, QString &error)
 {
-    const QImage &picture = composition.image();
-    if (picture.isNull()) {
+    if (composition.image().isNull()) {
         error = notSaved(fileName, QStringLiteral("Das Bild ist leer."));
         return false;
     }
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("gif")) {
-        QImage copy = picture;
-        QString reason;
-        if (SaveBitmapAsGif(fileName, copy, true, qRgb(255, 255, 255), false, &reason))
-            return true;
-        error = notSaved(fileName, reason);
-        return false;
-    }
-    if (suffix != QLatin1String("bmp") && suffix != QLatin1String("jpg")
-        && suffix != QLatin1String("pdf")) {
+    if (suffix != QLatin1String("bmp") && suffix != QLatin1String("gif")
+        && suffix != QLatin1String("jpg") && suffix != QLatin1String("pdf")) {
         error = notSaved(fileName,
                          QStringLiteral("Bilder werden als .bmp, .gif, .jpg oder .pdf "
                                         "gespeichert; die Endung „%1“ ist unbekannt.")
                                  .arg(QFileInfo(fileName).suffix()));
         return false;
     }
-
-    QSaveFile file(fileName);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        if (suffix == QLatin1String("bmp")) {
-            const QImage mono = picture.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
-            written = writeImage(mono, "bmp", file);
-        } else if (suffix == QLatin1String("jpg")) {
-            written = writeImage(picture.convertToFormat(QImage::Format_RGB888), "jpeg", file);
-        } else {
-            writePdf(composition, file);
-        }
-    }
-    if (written && file.commit())
+    QString reason;
+    const QByteArray bytes = encodePicture(composition, suffix, reason);
+    if (!bytes.isEmpty()
+        && writeFileSafely(
+                fileName, std::string_view(bytes.constData(), size_t(bytes.size())), &reason))
         return true;
-    // Read before the file is given up: cancelling replaces the reason with its own text.
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    error = notSaved(fileName, QStringLiteral("Sie kann nicht geschrieben werden: %1").arg(reason));
+    error = notSaved(fileName, reason);
     return false;
 }
 

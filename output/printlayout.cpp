@@ -34,16 +34,18 @@ QRect printTarget(QSize picture, int dotsPerInchX, int dotsPerInchY, QSize page)
     return QRect(page.width() / 2 - int(width / 2), top, int(width), int(height));
 }
 
-void printComposition(const ImageComposition &composition, QPaintDevice &device)
+bool printComposition(const ImageComposition &composition, QPaintDevice &device)
 {
     const QImage &picture = composition.image();
     if (picture.isNull())
-        return;
+        return true;
     const QRect target = printTarget(picture.size(),
                                      device.logicalDpiX(),
                                      device.logicalDpiY(),
                                      QSize(device.width(), device.height()));
     Canvas canvas(device);
+    if (!canvas.isActive())
+        return false;
     canvas.setTransform(QTransform(double(target.width()) / picture.width(),
                                    0,
                                    0,
@@ -51,6 +53,7 @@ void printComposition(const ImageComposition &composition, QPaintDevice &device)
                                    target.left(),
                                    target.top()));
     composition.paint(canvas);
+    return true;
 }
 
 QString printJobTitle(const ImageComposition &composition)

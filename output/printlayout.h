@@ -16,8 +16,9 @@ class ImageComposition;
 QRect printTarget(QSize picture, int dotsPerInchX, int dotsPerInchY, QSize page);
 
 // Draws the composition onto one page of device (a printer or a PDF writer) at
-// printTarget, as vectors and text.
-void printComposition(const ImageComposition &composition, QPaintDevice &device);
+// printTarget, as vectors and text, clipped to the picture. False when the device could not
+// be drawn on.
+bool printComposition(const ImageComposition &composition, QPaintDevice &device);
 
 // The title of a print job or PDF: the title text followed by " - Gitterstern".
 QString printJobTitle(const ImageComposition &composition);

@@ -4,7 +4,9 @@
 #include "output/outputsettings.h"
 #include "support/scriptedprompt.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -71,6 +73,23 @@ private slots:
         QCOMPARE(CurrentOutputSettings().color("Panel3"), TColor(0xFFFFFF));
         QTest::mouseClick(panel, Qt::RightButton); // cancelled
         QCOMPARE(panel->color(), TColor(0xFFFFFF));
+    }
+
+    // A name the code page cannot hold is refused, not stored with "?" in place.
+    void pictureNameOutsideTheCodePage()
+    {
+        ScriptedPrompt prompt;
+        prompt.texts.enqueue(QStringLiteral("/tmp/\u5199\u771F.jpg"));
+        TForm6 dialog;
+        for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+            if (button->text() == QLatin1String("..."))
+                button->click();
+        }
+        QVERIFY(prompt.lastText().contains(QStringLiteral("„Hintergrundbild:“")));
+        QKeyEvent typed(
+                QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u5199"));
+        QApplication::sendEvent(control<QLineEdit>(dialog, "Edit5"), &typed);
+        QCOMPARE(CurrentOutputSettings().text("Edit5"), std::string());
     }
 
     void okStoresTheSettingsInThePuzzle()

@@ -144,6 +144,20 @@ private slots:
         QVERIFY(page.find("<td width=\"33%\" class=\"explicationbox\">") != std::string::npos);
     }
 
+    // The picture name cannot leave its attribute, and folders differing in case are two.
+    void backgroundPicture()
+    {
+        OutputSettings settings;
+        settings.setText("Edit5", "Sonne\" onload=\"alert(5).jpg");
+        const std::string page = MakeHtmlPage(settings, QString()).text;
+        QVERIFY(page.find(" background=\"Sonne&quot; onload=&quot;alert(5).jpg\">")
+                != std::string::npos);
+        const QString folder = QStringLiteral("/home/anna/Bilder");
+        QCOMPARE(relativePicturePath("/home/anna/Bilder/a.jpg", folder), std::string("a.jpg"));
+        QCOMPARE(relativePicturePath("/home/anna/bilder/a.jpg", folder),
+                 std::string("..\\bilder\\a.jpg"));
+    }
+
     // A position setting without an integer names the setting and writes nothing.
     void numberSettingWithoutInteger()
     {

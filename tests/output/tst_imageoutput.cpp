@@ -4,9 +4,13 @@
 #include "output/imagecomposition.h"
 #include "output/outputsettings.h"
 #include "output/pictureexport.h"
+#include "output/printlayout.h"
 #include "support/fullboard.h"
 
 #include <QImageReader>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -139,6 +143,39 @@ private slots:
         QVERIFY(!ExportPicture(composition, dir.filePath("fehlt/bild.bmp"), error));
         QVERIFY(error.contains(QStringLiteral("fehlt/bild.bmp")));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);
+    }
+
+    // A page (printer or PDF) shows the picture and nothing beyond it, even where a word is
+    // wider than its definition column; the PDF is one page with searchable text.
+    void pageOutput()
+    {
+        threeFields(1);
+        Puzzle.Numbers[0].Text = std::string(60, 'W');
+        ImageComposition composition;
+        QVERIFY(composition.Draw(settings(true, 1), true, true));
+        const QSize picture = composition.image().size();
+        QImage page(picture.width() + 600, picture.height() + 100, QImage::Format_RGB32);
+        page.fill(BoardWhite);
+        QVERIFY(printComposition(composition, page));
+        const QRect target = printTarget(picture, 96, 96, page.size());
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                QVERIFY(target.contains(x, y) || page.pixel(x, y) == BoardWhite);
+
+        QTemporaryDir dir;
+        QPdfWriter unwritable(dir.filePath("fehlt/bild.pdf"));
+        QVERIFY(!printComposition(composition, unwritable));
+        QString error;
+        QVERIFY(ExportPicture(composition, dir.filePath("bild.pdf"), error));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {dir.filePath("bild.pdf")});
+        QVERIFY(info.waitForFinished());
+        const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY(infoText.contains(QRegularExpression(QStringLiteral("\nPages: +1\n"))));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {dir.filePath("bild.pdf"), QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        QVERIFY(text.readAllStandardOutput().contains("Ein sehr langer Titel"));
     }
 };
 
