@@ -124,7 +124,7 @@ std::optional<QString> DialogPrompt::runFileDialog(QFileDialog &dialog,
         dialog.setDirectory(current.absolutePath());
     else if (!m_lastFolder.isEmpty())
         dialog.setDirectory(m_lastFolder);
-    if (proposeName && !current.fileName().isEmpty())
+    if (proposeName && !currentName.isEmpty())
         dialog.selectFile(current.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

@@ -30,8 +30,7 @@ public:
 
 private:
     // Shows dialog in the folder of currentName (else the folder used last), proposing its name
-    // when proposeName is set and it names a file, not only a folder ending in a separator;
-    // remembers the chosen file's folder.
+    // when proposeName is set; remembers the chosen file's folder.
     std::optional<QString> runFileDialog(QFileDialog &dialog,
                                          const QString &filter,
                                          const QString &defaultSuffix,
