@@ -11,6 +11,7 @@
 #include "output/imagecomposition.h"
 #include "output/outputsettings.h"
 #include "output/pictureexport.h"
+#include "output/webexport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -69,6 +70,14 @@ const HeadlessOption headlessOptions[] = {
          1,
          1,
          "gitterstern --export-html OUT.htm FILE"},
+        {CommandLine::Task::ExportWeb,
+         "export-web",
+         "OUT.html",
+         "Lädt FILE und schreibt ohne Fenster das Web-Rätsel OUT.html (eine UTF-8-Seite zum "
+         "Lösen im Browser) mit den Ausgabe-Einstellungen des Rätsels.",
+         1,
+         1,
+         "gitterstern --export-web OUT.html FILE"},
 };
 
 QCommandLineOption makeOption(const HeadlessOption &option)
@@ -167,6 +176,8 @@ int CommandLine::run() const
         return exportImage();
     case Task::ExportHtml:
         return exportHtml();
+    case Task::ExportWeb:
+        return exportWeb();
     case Task::Edit:
         break;
     }
@@ -215,8 +226,18 @@ int CommandLine::exportImage() const
 
 int CommandLine::exportHtml() const
 {
-    return withLoadedPuzzle(m_names.constFirst(), [this](Prompt &prompt) {
-        const QString error = GenerateHTML(m_value, documentSettings());
+    return exportPage(GenerateHTML);
+}
+
+int CommandLine::exportWeb() const
+{
+    return exportPage(ExportWebPage);
+}
+
+int CommandLine::exportPage(QString (*write)(const QString &, const OutputSettings &)) const
+{
+    return withLoadedPuzzle(m_names.constFirst(), [this, write](Prompt &prompt) {
+        const QString error = write(m_value, documentSettings());
         if (!error.isEmpty())
             prompt.error(error);
         return error.isEmpty();

@@ -7,14 +7,17 @@ class QCoreApplication;
 
 namespace gs {
 
+class OutputSettings;
+
 // The program's command line: "gitterstern [FILE]" opens FILE in the editor; the headless
 // tasks work without showing a window: "--convert OUT IN" converts a document,
 // "--fit-words WORDS OUT [IN]" fits a word list into a document, "--export-image OUT IN"
-// writes its picture and "--export-html OUT.htm IN" its web page.
+// writes its picture, "--export-html OUT.htm IN" its web page and "--export-web OUT.html IN" its
+// web puzzle.
 class CommandLine
 {
 public:
-    enum class Task { Edit, Convert, FitWords, ExportImage, ExportHtml };
+    enum class Task { Edit, Convert, FitWords, ExportImage, ExportHtml, ExportWeb };
 
     // Reads the arguments before any application object exists, so that --help and the
     // headless tasks work without a display. Prints the usage and ends the process for --help
@@ -42,6 +45,11 @@ private:
     int exportImage() const;
     // The web page (and "arc.gif" when used) as the export window's "Speichern" writes it.
     int exportHtml() const;
+    // The web puzzle of "Web-Rätsel…".
+    int exportWeb() const;
+    // Writes the loaded document's page to the option's file with write, which returns an
+    // empty text or a German message for stderr.
+    int exportPage(QString (*write)(const QString &, const OutputSettings &)) const;
 
     Task m_task = Task::Edit;
     // The option's value and the positional names after it.

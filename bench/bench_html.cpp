@@ -1,6 +1,7 @@
 #include "benchmain.h"
 #include "core/puzzle.h"
 #include "output/htmlexport.h"
+#include "output/webexport.h"
 #include "support/fullboard.h"
 
 #include <QCoreApplication>
@@ -10,9 +11,8 @@
 
 namespace {
 
-// The largest page: 50 x 40 fields with separators and solution letters, 400 definitions,
-// written to a file together with "arc.gif".
-void BM_GenerateHtmlFull(benchmark::State &state)
+// The largest puzzle: 50 x 40 fields with separators and solution letters, 400 definitions.
+void fillFullPuzzle()
 {
     gs::FillFullBoard();
     for (int i = 300; i < 400; ++i)
@@ -28,6 +28,12 @@ void BM_GenerateHtmlFull(benchmark::State &state)
     }
     gs::Puzzle.StartField = {1, 9};
     gs::Puzzle.EndField = {gs::MaxCols, 9};
+}
+
+// The largest page, written to a file together with "arc.gif".
+void BM_GenerateHtmlFull(benchmark::State &state)
+{
+    fillFullPuzzle();
     const QTemporaryDir folder;
     const QString fileName = folder.filePath(QStringLiteral("seite.htm"));
     gs::OutputSettings settings;
@@ -38,6 +44,20 @@ void BM_GenerateHtmlFull(benchmark::State &state)
     }
 }
 BENCHMARK(BM_GenerateHtmlFull)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The web puzzle of the largest puzzle, written to a file.
+void BM_ExportWebFull(benchmark::State &state)
+{
+    fillFullPuzzle();
+    const QTemporaryDir folder;
+    const QString fileName = folder.filePath(QStringLiteral("raetsel.html"));
+    const gs::OutputSettings settings;
+    for (auto _ : state) {
+        if (!gs::ExportWebPage(fileName, settings).isEmpty())
+            state.SkipWithError("not written");
+    }
+}
+BENCHMARK(BM_ExportWebFull)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

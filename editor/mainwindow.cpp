@@ -24,10 +24,12 @@
 #include "editor/sidepanel.h"
 #include "editor/undohistory.h"
 #include "output/outputsettings.h"
+#include "output/webexport.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -132,6 +134,7 @@ void TForm1::createMenus()
     QMenu *exportMenu = file->addMenu(QStringLiteral("Exportieren"));
     m_imageOutputAction = addEntry(exportMenu, QStringLiteral("Bildausgabe"));
     m_htmlExportAction = addEntry(exportMenu, QStringLiteral("HTML-Datei"));
+    m_webExportAction = addEntry(exportMenu, QStringLiteral("Web-Rätsel…"));
     exportMenu->addSeparator();
     m_clipboardAction = addEntry(exportMenu, QStringLiteral("Zwischenablage (nur Gitter)"));
     file->addSeparator();
@@ -194,6 +197,7 @@ void TForm1::createMenus()
         if (!IsBoardEmpty())
             openModal(m_form7);
     });
+    connect(m_webExportAction, &QAction::triggered, this, &TForm1::exportWebPuzzle);
     connect(m_clipboardAction, &QAction::triggered, this, [this] {
         if (IsBoardEmpty())
             return;
@@ -470,6 +474,25 @@ bool TForm1::Speichernunter1Click()
     const auto fileName
             = ActivePrompt().saveFileName(documentFilter, documentSuffix, m_currentFileName);
     return fileName && saveTo(*fileName);
+}
+
+void TForm1::exportWebPuzzle()
+{
+    if (IsBoardEmpty())
+        return;
+    const QFileInfo document(m_currentFileName);
+    const auto fileName = ActivePrompt().saveFileName(
+            QStringLiteral("Web-Rätsel (*.html)|*.html"),
+            QStringLiteral("html"),
+            m_currentFileName.isEmpty() ? QString()
+                                        : document.dir().filePath(document.completeBaseName()
+                                                                  + QStringLiteral(".html")));
+    if (!fileName)
+        return;
+    CurrentOutputSettings().Get(Puzzle.Infos);
+    const QString error = ExportWebPage(*fileName, CurrentOutputSettings());
+    if (!error.isEmpty())
+        ActivePrompt().error(error);
 }
 
 bool TForm1::saveTo(const QString &fileName)

@@ -141,6 +141,9 @@ private:
     void createEditMenu();
     // Saves to fileName; a saved puzzle is the history's clean state.
     bool saveTo(const QString &fileName);
+    // "Web-Rätsel…": the web puzzle to a file chosen in the document's folder; nothing on an
+    // empty board.
+    void exportWebPuzzle();
     // Shows the puzzle that undo or redo put back, where the editor stood at that step.
     void showRestoredPuzzle(const EditorPosition &position);
     void FormShow();
@@ -154,6 +157,7 @@ private:
     QAction *m_saveAsAction = nullptr;
     QAction *m_imageOutputAction = nullptr;
     QAction *m_htmlExportAction = nullptr;
+    QAction *m_webExportAction = nullptr;
     QAction *m_clipboardAction = nullptr;
     QAction *m_exitAction = nullptr;
     QAction *m_insertGridAction = nullptr;

@@ -698,15 +698,13 @@ std::optional<QStringList> driveAndParts(const QString &path)
     return parts;
 }
 
-// Writes bytes to fileName through a temporary file; an empty text, or a German message when
-// that failed (an existing file then stays as it was).
-QString writeFile(const QString &fileName, std::string_view bytes)
+} // namespace
+
+QString writeOutputFile(const QString &fileName, std::string_view bytes)
 {
     QString reason;
     return writeFileSafely(fileName, bytes, &reason) ? QString() : fileNotWritten(fileName, reason);
 }
-
-} // namespace
 
 std::string relativePicturePath(const std::string &picture, const QString &folder)
 {
@@ -742,7 +740,7 @@ QString GenerateHTML(const QString &fileName, const OutputSettings &settings)
     const HtmlPage page = MakeHtmlPage(settings, fileName);
     if (!page.error.isEmpty())
         return page.error;
-    QString error = writeFile(fileName, page.text);
+    QString error = writeOutputFile(fileName, page.text);
     if (error.isEmpty() && page.usesArc)
         error = WriteArcGif(QFileInfo(fileName).dir().filePath(QStringLiteral("arc.gif")));
     return error;
@@ -770,7 +768,7 @@ QString WriteArcGif(const QString &fileName)
     if (existing.open(QIODevice::ReadOnly) && existing.size() == gif.size()
         && existing.readAll() == gif)
         return QString();
-    return writeFile(fileName, std::string_view(gif.constData(), size_t(gif.size())));
+    return writeOutputFile(fileName, std::string_view(gif.constData(), size_t(gif.size())));
 }
 
 } // namespace gs

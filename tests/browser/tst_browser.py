@@ -3,44 +3,27 @@
 keys, check and solution buttons); exit code 77 (skipped) without Chromium or Selenium."""
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 
+from headless import chromium, chromium_missing, export, export_refused
+
 try:
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.by import By
     from selenium.webdriver.common.keys import Keys
 except ImportError:
-    webdriver = None
-
+    pass
 
 
 def main(program, document):
     folder = tempfile.mkdtemp()
     page = os.path.join(folder, "seite.htm")
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    # A document that cannot be loaded: a German message, an exit code, no page.
-    failed = subprocess.run([program, "--export-html", page, os.path.join(folder, "fehlt.gsd")],
-                            env=env, capture_output=True, text=True)
-    assert failed.returncode != 0 and "Fehler" in failed.stderr, failed
-    assert not os.path.exists(page)
-
-    if webdriver is None or not shutil.which("chromium") or not shutil.which("chromedriver"):
-        print("SKIP: chromium, chromium-driver or python3-selenium is not installed "
-              "(sh scripts/setup --browser installs them)")
+    export_refused(program, "--export-html", page)
+    if chromium_missing():
+        print("SKIP: " + chromium_missing())
         return 77
-    subprocess.run([program, "--export-html", page, document], check=True, env=env)
-
-    options = webdriver.ChromeOptions()
-    options.binary_location = shutil.which("chromium")
-    for flag in ("headless no-sandbox disable-gpu disable-quic no-first-run disable-sync "
-                 "disable-background-networking disable-component-update").split():
-        options.add_argument("--" + flag)
-    options.add_argument("--user-data-dir=" + os.path.join(folder, "profile"))
-    driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")),
-                              options=options)
+    export(program, "--export-html", page, document)
+    driver = chromium(folder)
     try:
         driver.get("file://" + page)
         field = lambda i: driver.find_element(By.NAME, "ln%d" % i)

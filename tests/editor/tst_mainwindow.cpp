@@ -282,6 +282,14 @@ private slots:
         run("Raster", none, [this] { return form->rasterShown(); });
         run("Info", none, yes, "Info");
         run("Bildausgabe", word, yes, "Bildausgabe");
+        // On an empty board the web puzzle asks for no file.
+        run("Web-Rätsel…", none, [this] { return prompt->fileDialogs == 0; });
+        const QTemporaryDir folder;
+        const QString webPage = folder.filePath(QStringLiteral("raetsel.html"));
+        run(
+                "Web-Rätsel…",
+                [&] { word(), prompt->texts << webPage; },
+                [&] { return QFile::exists(webPage); });
         run("Zwischenablage (nur Gitter)", word, [] {
             // Two fields side by side, cropped to what is drawn.
             const QImage grid = QGuiApplication::clipboard()->image();
