@@ -68,9 +68,9 @@ class TestUndo : public QObject, public MainWindowFixture
     // what is done in the modal window it opens.
     struct Script
     {
-        TPoint selected{3, 2};
         std::function<void()> before = [] {};
         std::function<void(QWidget *)> inside = [](QWidget *) {};
+        TPoint selected{3, 2};
     };
 
     // Runs every entry of the menu (entries of a submenu name their step after it) and checks
@@ -123,7 +123,6 @@ private slots:
     // actions.
     void everyActionIsOneStep()
     {
-
         const auto spin = [this](int index, int value) {
             form->sidePanel()->findChildren<QSpinBox *>().at(index)->setValue(value);
         };
@@ -166,38 +165,33 @@ private slots:
             checkOneStep(name, before);
         }
 
-        const auto typed = [this](const char *word) {
-            return [this, word] {
-                prompt->texts << word;
-                prompt->answers << Prompt::Answer::Yes; // over the letters there
-            };
+        const auto none = [] {};
+        const auto yes = [this] { prompt->answers << Prompt::Answer::Yes; };
+        const auto typed = [=](const char *word) {
+            return [=] { prompt->texts << word, yes(); }; // over the letters there
         };
         const auto ok = [](QWidget *dialog) { clickIn(dialog, "OK"); };
         const QMap<QString, Script> scripts{
-                {"Gitter einfügen", {{3, 2}, [] {}, ok}},
-                {"Horizontal einfügen", {{3, 2}, typed("ab")}},
-                {"Vertikal einfügen", {{3, 2}, typed("ab")}},
-                {"Passend einfügen", {{3, 2}, typed("ja")}},
-                {"Neue Nummer", {{3, 2}, [] {}, ok}},
-                {"Nummer löschen", {{2, 2}, [this] { prompt->answers << Prompt::Answer::Yes; }}},
+                {"Gitter einfügen", {none, ok}},
+                {"Horizontal einfügen", {typed("ab")}},
+                {"Vertikal einfügen", {typed("ab")}},
+                {"Passend einfügen", {typed("ja")}},
+                {"Neue Nummer", {none, ok}},
+                {"Nummer löschen", {yes, [](QWidget *) {}, {2, 2}}},
                 {"Neu nummerieren (Definitionen erhalten)",
-                 {{3, 2}, [] { std::swap(Puzzle.Numbers[0].Text, Puzzle.Numbers[1].Text); }}},
-                {"Alle Nummern löschen",
-                 {{3, 2}, [this] { prompt->answers << Prompt::Answer::Yes; }}},
+                 {[] { std::swap(Puzzle.Numbers[0].Text, Puzzle.Numbers[1].Text); }}},
+                {"Alle Nummern löschen", {yes}},
                 {"Definitions-Editor",
-                 {{3, 2},
-                  [] {},
+                 {none,
                   [](QWidget *editor) { editor->findChild<QLineEdit *>()->setText("Wohnhaus"); }}},
                 {"Ausgabe konfigurieren",
-                 {{3, 2},
-                  [] {},
+                 {none,
                   [](QWidget *dialog) {
                       dialog->findChild<QLineEdit *>("Edit12")->setText("Neu");
                       clickIn(dialog, "OK");
                   }}},
                 {"Rätsel-Assistent",
-                 {{3, 2},
-                  [] {},
+                 {none,
                   [](QWidget *dialog) {
                       dialog->findChild<QPlainTextEdit *>()->setPlainText("NASE\nEHE\nUHU");
                       clickIn(dialog, "Felderquiz generieren");
