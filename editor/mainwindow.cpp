@@ -6,6 +6,7 @@
 #include "core/numbering.h"
 #include "core/prompt.h"
 #include "core/puzzle.h"
+#include "core/puzzlesnapshot.h"
 #include "core/render.h"
 #include "document/documentfile.h"
 #include "document/documentview.h"
@@ -455,8 +456,10 @@ void TForm1::Oeffnen1Click()
         return;
     if (const auto fileName
         = ActivePrompt().openFileName(documentFilter, documentSuffix, m_currentFileName)) {
-        // A file that could not be read leaves the open puzzle and its history as they were.
-        if (LoadPuzzle(*fileName))
+        // A file that could not be read leaves the open puzzle and its history as they were; one
+        // read in part replaced the puzzle all the same.
+        const PuzzleSnapshot before = PuzzleSnapshot::capture(Puzzle);
+        if (LoadPuzzle(*fileName) || !before.matches(Puzzle))
             m_history->reset();
     }
 }

@@ -3,6 +3,7 @@
 #include "support/mainwindowfixture.h"
 #include "support/placefield.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -238,11 +239,19 @@ private slots:
         QVERIFY(prompt->shown.isEmpty());
 
         form->show();
-        // A file that cannot be opened leaves the history of the puzzle that stays open.
+        // A file that cannot be opened leaves the history of the puzzle that stays open; one read
+        // in part replaces the puzzle and its history.
         prompt->texts << dir.filePath("fehlt.gsd");
         action("Öffnen")->trigger();
         QCOMPARE(stack()->count(), 2);
+        QFile partial(dir.filePath("alt.txt"));
+        QVERIFY(partial.open(QIODevice::WriteOnly) && partial.write("Felderquiz\r\nA\r\n"));
+        partial.close();
+        prompt->texts << partial.fileName();
+        action("Öffnen")->trigger();
+        QCOMPARE(stack()->count(), 0);
         prompt->texts << path;
+        prompt->answers << Prompt::Answer::No;
         action("Öffnen")->trigger();
         QCOMPARE(stack()->count(), 0);
         QCOMPARE(GetLetter({3, 3}), "A");
