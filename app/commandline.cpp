@@ -6,6 +6,7 @@
 #include "core/cp1252.h"
 #include "core/puzzle.h"
 #include "document/documentfile.h"
+#include "document/ipuzexport.h"
 #include "editor/qttranslation.h"
 #include "output/htmlexport.h"
 #include "output/imagecomposition.h"
@@ -40,8 +41,8 @@ const HeadlessOption headlessOptions[] = {
         {CommandLine::Task::Convert,
          "convert",
          "OUT",
-         "Lädt FILE (Felderquiz-Datei oder älteres Textformat) und speichert es ohne Fenster als "
-         "Felderquiz-Datei OUT, mit der Kopie OUT.xml.",
+         "Lädt FILE (Felderquiz-Datei, älteres Textformat oder ipuz) und speichert es ohne "
+         "Fenster als Felderquiz-Datei OUT, mit der Kopie OUT.xml.",
          1,
          1,
          "gitterstern --convert OUT FILE"},
@@ -58,10 +59,11 @@ const HeadlessOption headlessOptions[] = {
          "export-image",
          "OUT",
          "Lädt FILE und speichert ohne Fenster das Bild der Bildausgabe (mit den "
-         "Ausgabe-Einstellungen des Rätsels) als OUT: .bmp, .gif, .jpg oder .pdf.",
+         "Ausgabe-Einstellungen des Rätsels) als OUT: .bmp, .gif, .jpg oder .pdf; mit "
+         "--no-letters ohne Buchstaben.",
          1,
          1,
-         "gitterstern --export-image OUT FILE"},
+         "gitterstern --export-image OUT FILE [--no-letters]"},
         {CommandLine::Task::ExportHtml,
          "export-html",
          "OUT.htm",
@@ -70,6 +72,14 @@ const HeadlessOption headlessOptions[] = {
          1,
          1,
          "gitterstern --export-html OUT.htm FILE"},
+        {CommandLine::Task::ExportIpuz,
+         "export-ipuz",
+         "OUT.ipuz",
+         "Lädt FILE und schreibt ohne Fenster die ipuz-Datei OUT.ipuz für andere "
+         "Kreuzworträtsel-Programme.",
+         1,
+         1,
+         "gitterstern --export-ipuz OUT.ipuz FILE"},
         {CommandLine::Task::ExportWeb,
          "export-web",
          "OUT.html",
@@ -79,6 +89,9 @@ const HeadlessOption headlessOptions[] = {
          1,
          "gitterstern --export-web OUT.html FILE"},
 };
+
+// The switch of --export-image that leaves the letters out.
+const QString NoLettersOption = QStringLiteral("no-letters");
 
 QCommandLineOption makeOption(const HeadlessOption &option)
 {
@@ -93,6 +106,9 @@ void describe(QCommandLineParser &parser)
     parser.addHelpOption();
     for (const HeadlessOption &option : headlessOptions)
         parser.addOption(makeOption(option));
+    parser.addOption(QCommandLineOption(NoLettersOption,
+                                        QStringLiteral("Mit --export-image: das Bild ohne "
+                                                       "Buchstaben (das leere Rätsel).")));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Felderquiz-Datei, die geöffnet wird."),
                                  QStringLiteral("[FILE]"));
@@ -153,6 +169,9 @@ CommandLine::CommandLine(int argc, char *argv[])
         m_task = option.task;
         m_value = parser.value(name);
         m_names = names;
+        m_noLetters = parser.isSet(NoLettersOption);
+        if (m_noLetters && m_task != Task::ExportImage)
+            exitWithUsage(option);
     }
 }
 
@@ -176,6 +195,8 @@ int CommandLine::run() const
         return exportImage();
     case Task::ExportHtml:
         return exportHtml();
+    case Task::ExportIpuz:
+        return exportIpuz();
     case Task::ExportWeb:
         return exportWeb();
     case Task::Edit:
@@ -213,6 +234,8 @@ int CommandLine::exportImage() const
     return withLoadedPuzzle(m_names.constFirst(), [this](Prompt &prompt) {
         const OutputSettings settings = documentSettings();
         ImageComposition composition;
+        if (m_noLetters)
+            composition.hideLetters();
         QString error;
         const bool done
                 = composition.Draw(
@@ -241,6 +264,15 @@ int CommandLine::exportPage(QString (*write)(const QString &, const OutputSettin
         if (!error.isEmpty())
             prompt.error(error);
         return error.isEmpty();
+    });
+}
+
+int CommandLine::exportIpuz() const
+{
+    return exportPage([](const QString &fileName, const OutputSettings &settings) {
+        QString error;
+        ExportIpuz(fileName, settings.text("Edit12"), error);
+        return error;
     });
 }
 

@@ -11,13 +11,14 @@ class OutputSettings;
 
 // The program's command line: "gitterstern [FILE]" opens FILE in the editor; the headless
 // tasks work without showing a window: "--convert OUT IN" converts a document,
-// "--fit-words WORDS OUT [IN]" fits a word list into a document, "--export-image OUT IN"
-// writes its picture, "--export-html OUT.htm IN" its web page and "--export-web OUT.html IN" its
-// web puzzle.
+// "--fit-words WORDS OUT [IN]" fits a word list into a document, "--export-image OUT IN
+// [--no-letters]" writes its picture, "--export-html OUT.htm IN" its web page,
+// "--export-web OUT.html IN" its web puzzle and "--export-ipuz OUT.ipuz IN" an ipuz file for other
+// crossword programs.
 class CommandLine
 {
 public:
-    enum class Task { Edit, Convert, FitWords, ExportImage, ExportHtml, ExportWeb };
+    enum class Task { Edit, Convert, FitWords, ExportImage, ExportHtml, ExportWeb, ExportIpuz };
 
     // Reads the arguments before any application object exists, so that --help and the
     // headless tasks work without a display. Prints the usage and ends the process for --help
@@ -41,10 +42,13 @@ private:
     // As the assistant's "Felderquiz generieren" with numbers, then "Übernehmen" and
     // "Speichern"; the message line and the unplaced words go to stderr.
     int fitWords() const;
-    // The picture of "Bildausgabe" with the document's own output settings.
+    // The picture of "Bildausgabe" with the document's own output settings; with --no-letters
+    // the empty puzzle (grid, numbers, definitions) as "Buchstaben zeichnen" off draws it.
     int exportImage() const;
     // The web page (and "arc.gif" when used) as the export window's "Speichern" writes it.
     int exportHtml() const;
+    // The ipuz file of "Exportieren" > "ipuz-Datei…", titled as the output settings say.
+    int exportIpuz() const;
     // The web puzzle of "Web-Rätsel…".
     int exportWeb() const;
     // Writes the loaded document's page to the option's file with write, which returns an
@@ -55,6 +59,7 @@ private:
     // The option's value and the positional names after it.
     QString m_value;
     QStringList m_names;
+    bool m_noLetters = false;
 };
 
 } // namespace gs

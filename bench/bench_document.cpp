@@ -1,6 +1,7 @@
 #include "benchmain.h"
 #include "core/puzzle.h"
 #include "document/documentfile.h"
+#include "document/ipuzexport.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -95,6 +96,29 @@ void BM_LoadDocument(benchmark::State &state)
         gs::LoadPuzzle(path);
 }
 BENCHMARK(BM_LoadDocument)->Apply(setSizes);
+
+// The same document as an ipuz file, written and opened (beside saving and loading above).
+void BM_ExportIpuz(benchmark::State &state)
+{
+    fillDocument(int(state.range(0)), int(state.range(1)));
+    const QString path = folder().filePath(QStringLiteral("bench.ipuz"));
+    QString error;
+    for (auto _ : state)
+        gs::ExportIpuz(path, "Titel", error);
+    state.counters["file_bytes"] = double(gs::IpuzText("Titel").size());
+}
+BENCHMARK(BM_ExportIpuz)->Apply(setSizes);
+
+void BM_ImportIpuz(benchmark::State &state)
+{
+    fillDocument(int(state.range(0)), int(state.range(1)));
+    const QString path = folder().filePath(QStringLiteral("load.ipuz"));
+    QString error;
+    gs::ExportIpuz(path, "Titel", error);
+    for (auto _ : state)
+        gs::LoadPuzzle(path);
+}
+BENCHMARK(BM_ImportIpuz)->Apply(setSizes);
 
 } // namespace
 

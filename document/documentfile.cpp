@@ -7,6 +7,8 @@
 #include "core/savefile.h"
 #include "document/crosswordcollection.h"
 #include "document/documentview.h"
+#include "document/ipuzexport.h"
+#include "document/ipuzimport.h"
 #include "document/legacyimport.h"
 #include "document/zlibstream.h"
 
@@ -63,8 +65,7 @@ void copyDocument(const TCrossWordCollectionItem &item, TCrossWordPuzzle &puzzle
 {
     puzzle.FieldSize = item.FieldSize();
     puzzle.BorderWidth = item.BorderWidth();
-    if (puzzle.FieldSize < 2 || puzzle.FieldSize > MaxDrawnFieldSize || puzzle.BorderWidth < 1
-        || puzzle.BorderWidth > puzzle.FieldSize) {
+    if (!IsDrawableSize(puzzle.FieldSize, puzzle.BorderWidth)) {
         puzzle.FieldSize = 30;
         puzzle.BorderWidth = 1;
         valid = false;
@@ -275,9 +276,18 @@ bool LoadPuzzle(const QString &fileName)
         reportUnreadable(fileName);
         return false;
     }
-    // Enough for the signature and for the format word of an old text file with its break.
-    const QByteArray head = file.peek(qint64(DocumentSignature.size()) + 1);
+    // Enough for the signature, the format word of an old text file with its break, and the
+    // white space before an ipuz file's opening brace.
+    const QByteArray head = file.peek(256);
     const bool legacy = isLegacyFile(head);
+    if (!legacy && IsIpuzHead(head)) {
+        try {
+            return ImportIpuzFile(fileName, file.read(MaxIpuzFileSize + 1));
+        } catch (const std::bad_alloc &) {
+            reportUnreadable(fileName);
+            return false;
+        }
+    }
     if (!legacy
         && !head.startsWith(
                 QByteArray(DocumentSignature.data(), qsizetype(DocumentSignature.size())))) {
@@ -309,6 +319,12 @@ bool LoadPuzzle(const QString &fileName)
         ReportInvalidData(fileName);
     ShowLoadedDocument(fileName);
     return true;
+}
+
+bool IsDrawableSize(int fieldSize, int borderWidth)
+{
+    return fieldSize >= 2 && fieldSize <= MaxDrawnFieldSize && borderWidth >= 1
+           && borderWidth <= fieldSize;
 }
 
 void ReportInvalidData(const QString &fileName)

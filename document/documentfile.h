@@ -21,6 +21,8 @@ bool SavePuzzle(const QString &fileName);
 // The message for a document that holds data the editor cannot use; it is loaded as far as
 // it goes.
 void ReportInvalidData(const QString &fileName);
+// Whether the drawing can use a field size and frame width read from a file.
+bool IsDrawableSize(int fieldSize, int borderWidth);
 // The version notice for a file written by a newer program.
 void CheckFileVersion(const QString &fileName, const std::string &fileVersion);
 

@@ -10,6 +10,7 @@
 #include "core/render.h"
 #include "document/documentfile.h"
 #include "document/documentview.h"
+#include "document/ipuzexport.h"
 #include "editor/aboutdialog.h"
 #include "editor/assistantdialog.h"
 #include "editor/boardviewport.h"
@@ -50,6 +51,7 @@ namespace {
 
 const QString documentFilter = QStringLiteral("Felderquiz-Dateien (*.gsd)|*.gsd");
 const QString documentSuffix = QStringLiteral("gsd");
+const QString ipuzFilter = QStringLiteral("ipuz-Dateien (*.ipuz)|*.ipuz");
 const QString fieldHasNumber = QStringLiteral(
         "Feld kann nicht entfernt werden, solange ihm eine Nummer zugewiesen ist.");
 
@@ -135,6 +137,7 @@ void TForm1::createMenus()
     QMenu *exportMenu = file->addMenu(QStringLiteral("Exportieren"));
     m_imageOutputAction = addEntry(exportMenu, QStringLiteral("Bildausgabe"));
     m_htmlExportAction = addEntry(exportMenu, QStringLiteral("HTML-Datei"));
+    m_ipuzExportAction = addEntry(exportMenu, QStringLiteral("ipuz-Datei…"));
     m_webExportAction = addEntry(exportMenu, QStringLiteral("Web-Rätsel…"));
     exportMenu->addSeparator();
     m_clipboardAction = addEntry(exportMenu, QStringLiteral("Zwischenablage (nur Gitter)"));
@@ -198,6 +201,7 @@ void TForm1::createMenus()
         if (!IsBoardEmpty())
             openModal(m_form7);
     });
+    connect(m_ipuzExportAction, &QAction::triggered, this, &TForm1::exportIpuz);
     connect(m_webExportAction, &QAction::triggered, this, &TForm1::exportWebPuzzle);
     connect(m_clipboardAction, &QAction::triggered, this, [this] {
         if (IsBoardEmpty())
@@ -455,7 +459,9 @@ void TForm1::Oeffnen1Click()
     if (Modified && AskSaveChanges())
         return;
     if (const auto fileName
-        = ActivePrompt().openFileName(documentFilter, documentSuffix, m_currentFileName)) {
+        = ActivePrompt().openFileName(documentFilter + QStringLiteral("|") + ipuzFilter,
+                                      documentSuffix,
+                                      m_currentFileName)) {
         // A file that could not be read leaves the open puzzle and its history as they were; one
         // read in part replaced the puzzle all the same.
         const PuzzleSnapshot before = PuzzleSnapshot::capture(Puzzle);
@@ -479,22 +485,40 @@ bool TForm1::Speichernunter1Click()
     return fileName && saveTo(*fileName);
 }
 
+QString TForm1::besideDocument(const QString &suffix) const
+{
+    if (m_currentFileName.isEmpty())
+        return QString();
+    const QFileInfo document(m_currentFileName);
+    return document.dir().filePath(document.completeBaseName() + QLatin1Char('.') + suffix);
+}
+
 void TForm1::exportWebPuzzle()
 {
     if (IsBoardEmpty())
         return;
-    const QFileInfo document(m_currentFileName);
-    const auto fileName = ActivePrompt().saveFileName(
-            QStringLiteral("Web-Rätsel (*.html)|*.html"),
-            QStringLiteral("html"),
-            m_currentFileName.isEmpty() ? QString()
-                                        : document.dir().filePath(document.completeBaseName()
-                                                                  + QStringLiteral(".html")));
+    const auto fileName = ActivePrompt().saveFileName(QStringLiteral("Web-Rätsel (*.html)|*.html"),
+                                                      QStringLiteral("html"),
+                                                      besideDocument(QStringLiteral("html")));
     if (!fileName)
         return;
     CurrentOutputSettings().Get(Puzzle.Infos);
     const QString error = ExportWebPage(*fileName, CurrentOutputSettings());
     if (!error.isEmpty())
+        ActivePrompt().error(error);
+}
+
+void TForm1::exportIpuz()
+{
+    if (IsBoardEmpty())
+        return;
+    const auto fileName = ActivePrompt().saveFileName(
+            ipuzFilter, QStringLiteral("ipuz"), besideDocument(QStringLiteral("ipuz")));
+    if (!fileName)
+        return;
+    CurrentOutputSettings().Get(Puzzle.Infos);
+    QString error;
+    if (!ExportIpuz(*fileName, CurrentOutputSettings().text("Edit12"), error))
         ActivePrompt().error(error);
 }
 

@@ -131,6 +131,8 @@ private:
     void deleteNumber(bool hor);
     void deleteAllNumbers();
     void insertGrid();
+    // "Exportieren" > "ipuz-Datei…": asks for the file, starting beside the document.
+    void exportIpuz();
     // A command of the core that changes the board, then the panel from the selected field.
     void runBoardCommand(void (*command)());
     // Every trigger of action runs handler as one undo step, named after the entry unless a
@@ -144,6 +146,9 @@ private:
     // "Web-Rätsel…": the web puzzle to a file chosen in the document's folder; nothing on an
     // empty board.
     void exportWebPuzzle();
+    // The current document's name with suffix instead of its own, proposed by the exports;
+    // empty for an unnamed document.
+    QString besideDocument(const QString &suffix) const;
     // Shows the puzzle that undo or redo put back, where the editor stood at that step.
     void showRestoredPuzzle(const EditorPosition &position);
     void FormShow();
@@ -157,6 +162,7 @@ private:
     QAction *m_saveAsAction = nullptr;
     QAction *m_imageOutputAction = nullptr;
     QAction *m_htmlExportAction = nullptr;
+    QAction *m_ipuzExportAction = nullptr;
     QAction *m_webExportAction = nullptr;
     QAction *m_clipboardAction = nullptr;
     QAction *m_exitAction = nullptr;

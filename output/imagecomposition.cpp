@@ -66,6 +66,7 @@ bool ImageComposition::Draw(const OutputSettings &settings,
     m_options.raster = false;
     m_options.selection = false;
     m_options.provisionalFields = false;
+    m_options.letters = m_options.letters && !m_lettersHidden;
 
     const auto tooLarge = [this, error] {
         m_image = QImage();

@@ -42,6 +42,10 @@ public:
               bool showDefinitions,
               QString *error = nullptr);
 
+    // Leaves the letters out of this and every later composition, whatever the view shows: the
+    // empty puzzle for print.
+    void hideLetters() { m_lettersHidden = true; }
+
     // The composed picture (24-bit colour; white where nothing is drawn).
     const QImage &image() const { return m_image; }
     // The title text of the last composition (Windows-1252).
@@ -63,6 +67,7 @@ private:
     bool m_showTitle = false;
     bool m_showDefinitions = false;
     bool m_boxed = false;
+    bool m_lettersHidden = false;
     int m_columns = 1;
     RenderOptions m_options;
     // The cropped part of the board drawing and where it lands in the picture.

@@ -33,6 +33,23 @@ private slots:
         QVERIFY(QFile::exists(out + QStringLiteral(".xml")));
     }
 
+    // Out as ipuz and back in: the same document, byte for byte.
+    void throughIpuzAndBack()
+    {
+        const QString ipuz = path(QStringLiteral("raetsel.json"));
+        QString errors;
+        QCOMPARE(runProgram({QStringLiteral("--export-ipuz"), ipuz, QStringLiteral(GS_EXAMPLE)},
+                            &errors),
+                 0);
+        QVERIFY2(errors.isEmpty(), qPrintable(errors));
+        QCOMPARE(convert({path(QStringLiteral("zurueck.gsd")), ipuz}, &errors), 0);
+        QCOMPARE(convert({path(QStringLiteral("direkt.gsd")), QStringLiteral(GS_EXAMPLE)}), 0);
+        QFile back(path(QStringLiteral("zurueck.gsd.xml")));
+        QFile direct(path(QStringLiteral("direkt.gsd.xml")));
+        QVERIFY(back.open(QIODevice::ReadOnly) && direct.open(QIODevice::ReadOnly));
+        QCOMPARE(back.readAll(), direct.readAll());
+    }
+
     void aDamagedSourceIsNeverSaved()
     {
         QFile example(QStringLiteral(GS_EXAMPLE));

@@ -1,3 +1,5 @@
+#include "core/puzzle.h"
+#include "document/documentfile.h"
 #include "support/runprogram.h"
 
 #include <QFile>
@@ -38,6 +40,31 @@ private slots:
                 size = image.size();
             QCOMPARE(image.size(), size);
         }
+    }
+
+    // The blank sheet is the picture of the same puzzle with every letter taken out: grid,
+    // numbers and definitions as they are.
+    void blankSheet()
+    {
+        QVERIFY(gs::LoadPuzzle(QStringLiteral(GS_EXAMPLE)));
+        for (int col = 1; col <= gs::BoardCols(); ++col) {
+            for (int row = 1; row <= gs::BoardRows(); ++row) {
+                if (!gs::GetLetter({col, row}).empty())
+                    gs::SetLetter({col, row}, "-");
+            }
+        }
+        const QString blank = m_dir.filePath(QStringLiteral("leer.gsd"));
+        QVERIFY(gs::SavePuzzle(blank));
+        const QString sheet = m_dir.filePath(QStringLiteral("blatt.bmp"));
+        const QString lettered = m_dir.filePath(QStringLiteral("voll.bmp"));
+        QCOMPARE(runProgram({"--export-image", sheet, GS_EXAMPLE, "--no-letters"}), 0);
+        QCOMPARE(exportImage(lettered, blank), 0);
+        QCOMPARE(QImage(sheet), QImage(lettered));
+        QCOMPARE(exportImage(lettered, QStringLiteral(GS_EXAMPLE)), 0);
+        QVERIFY(QImage(sheet) != QImage(lettered));
+        // Only the picture export takes it.
+        QCOMPARE(runProgram({"--export-html", m_dir.filePath("x.htm"), GS_EXAMPLE, "--no-letters"}),
+                 2);
     }
 
     void failuresWriteNothing()

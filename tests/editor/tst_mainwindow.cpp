@@ -340,6 +340,21 @@ private slots:
         QCOMPARE(prompt->unexpectedQuestions, 0);
     }
 
+    void ipuzExportProposesTheDocumentsName()
+    {
+        show();
+        QTemporaryDir folder;
+        SetLetter({2, 2}, "A");
+        form->setCurrentFileName(folder.filePath("quiz.gsd"));
+        prompt->texts << folder.filePath("anders.ipuz");
+        action("ipuz-Datei…")->trigger();
+        QCOMPARE(prompt->inputDefaults.last(), folder.filePath("quiz.ipuz"));
+        QFile file(folder.filePath("anders.ipuz"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("\"solution\""));
+        QVERIFY(prompt->shown.isEmpty());
+    }
+
     // Definitions are stored when the arrow keys walk the list, cut to 255 characters, umlauts
     // kept; opening and closing without a change leaves the puzzle unmodified.
     void definitionsEditor()
