@@ -62,7 +62,8 @@ std::vector<std::string> &FitWords(std::vector<std::string> &words, bool withNum
     if (IsBoardEmpty()) {
         // The longest word that has a letter and stays within the editing area from there.
         const auto first = std::find_if(words.begin(), words.end(), [](const std::string &word) {
-            return !word.empty() && int(word.size()) <= MaxCols - FirstWordColumn + 1;
+            const bool hasLetter = word.find_first_not_of(" -") != std::string::npos;
+            return hasLetter && int(word.size()) <= MaxCols - FirstWordColumn + 1;
         });
         if (first != words.end()) {
             fitter.PlaceWord({FirstWordColumn, FirstWordRow}, true, *first, withNumbers);

@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -124,6 +125,10 @@ TForm9::TForm9(QWidget *parent)
 void TForm9::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // The window system shows the dialog again after it was minimised: that is no new opening,
+    // and the result must survive it.
+    if (event->spontaneous())
+        return;
     m_unplacedList->clear();
     m_message->clear();
     m_withNumbers->setChecked(true);

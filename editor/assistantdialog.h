@@ -38,7 +38,8 @@ signals:
     void puzzleApplied();
 
 protected:
-    // Starts every opening with no unplaced words, no message, no result and numbers on.
+    // Starts every opening with no unplaced words, no message, no result and numbers on; a
+    // restore from minimised keeps them.
     void showEvent(QShowEvent *event) override;
 
 private:

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -50,6 +51,7 @@ FieldPropertiesGroup::FieldPropertiesGroup(QWidget *parent)
     m_solutionNumber = new QLineEdit(QStringLiteral("0"));
     m_solutionNumber->setObjectName(QStringLiteral("solutionNumber"));
     m_solutionNumber->setFixedWidth(30);
+    m_solutionNumber->installEventFilter(this);
     connect(m_solutionNumber,
             &QLineEdit::textChanged,
             this,
@@ -95,6 +97,17 @@ void FieldPropertiesGroup::showField(const TBoardField &field)
     m_borderBottom->setChecked(field.BorderBottom);
     m_block->setChecked(field.Block);
     m_solutionNumber->setText(QString::number(field.SolutionNumber));
+}
+
+bool FieldPropertiesGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    // Left unclaimed, the override lets the shortcut map trigger the menu entry.
+    if (watched == m_solutionNumber && event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+            return true;
+    }
+    return PanelGroup::eventFilter(watched, event);
 }
 
 void FieldPropertiesGroup::invertBlock()

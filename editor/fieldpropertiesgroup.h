@@ -28,6 +28,11 @@ signals:
     // A board field was dropped on the solution-number field.
     void fieldDropped();
 
+protected:
+    // Undo and redo keys in the solution-number field go to the editor's history, not to the
+    // field's own text undo.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QCheckBox *borderBox(const QString &text, bool TBoardField::*border);
     void onBorderToggled(bool TBoardField::*border, bool on);

@@ -92,7 +92,7 @@ void TForm7::save()
     const auto fileName = ActivePrompt().saveFileName(
             QStringLiteral("HTML-Dateien (*.htm, *.html)|*.htm;*.html"),
             QStringLiteral("htm"),
-            QString());
+            m_documentFolder());
     if (!fileName)
         return;
     const QString error = GenerateHTML(*fileName, CurrentOutputSettings());

@@ -19,6 +19,11 @@ public:
 
     // The configuration dialog that "Ausgabe konfigurieren" opens on its HTML page.
     void setSettingsDialog(TForm6 *dialog);
+    // The export's file dialog starts in the folder that folder gives (empty: the one used last).
+    void setDocumentFolder(std::function<QString()> folder)
+    {
+        m_documentFolder = std::move(folder);
+    }
     // The preview page: "preview.htm" in the user's cache folder.
     static QString previewFileName();
 
@@ -35,6 +40,7 @@ private:
     void save();
 
     QPointer<TForm6> m_settingsDialog;
+    std::function<QString()> m_documentFolder = [] { return QString(); };
     // Shows a page: in the embedded browser view, or in the desktop's browser where the build
     // has no browser view.
     std::function<void(const QUrl &)> m_showPage;

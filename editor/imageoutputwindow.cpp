@@ -88,7 +88,7 @@ void TForm5::ConfigureClick()
 void TForm5::ExportClick()
 {
     const std::optional<QString> fileName
-            = ActivePrompt().saveFileName(pictureFilter, QStringLiteral("bmp"), QString());
+            = ActivePrompt().saveFileName(pictureFilter, QStringLiteral("bmp"), m_documentFolder());
     if (!fileName)
         return;
     QString error;

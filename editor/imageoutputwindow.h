@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
@@ -21,6 +23,11 @@ public:
 
     // The configuration dialog that "Ausgabe konfigurieren" opens.
     void setSettingsDialog(TForm6 *dialog) { m_settingsDialog = dialog; }
+    // The export's file dialog starts in the folder that folder gives (empty: the one used last).
+    void setDocumentFolder(std::function<QString()> folder)
+    {
+        m_documentFolder = std::move(folder);
+    }
 
     // Composes the picture with the settings in effect and shows it.
     void Draw(bool showTitle, bool showDefinitions);
@@ -40,6 +47,7 @@ private:
 
     ImageComposition m_composition;
     TForm6 *m_settingsDialog = nullptr;
+    std::function<QString()> m_documentFolder = [] { return QString(); };
     QLabel *m_picture = nullptr;
     QPushButton *m_configureButton = nullptr;
 };

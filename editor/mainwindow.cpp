@@ -6,6 +6,7 @@
 #include "core/numbering.h"
 #include "core/prompt.h"
 #include "core/puzzle.h"
+#include "core/puzzlesnapshot.h"
 #include "core/render.h"
 #include "document/documentfile.h"
 #include "document/documentview.h"
@@ -375,6 +376,9 @@ void TForm1::createWindows()
     m_form7 = new TForm7(this);
     m_form5->setSettingsDialog(m_form6);
     m_form7->setSettingsDialog(m_form6);
+    const auto folder = [this] { return documentFolder(); };
+    m_form5->setDocumentFolder(folder);
+    m_form7->setDocumentFolder(folder);
     m_form9 = new TForm9(this);
     connect(m_form9, &TForm9::puzzleApplied, this, [this] {
         UpdateFieldPanel();
@@ -458,8 +462,10 @@ void TForm1::Oeffnen1Click()
         = ActivePrompt().openFileName(documentFilter + QStringLiteral("|") + ipuzFilter,
                                       documentSuffix,
                                       m_currentFileName)) {
-        // A file that could not be read changed nothing; its undo history stays.
-        if (LoadPuzzle(*fileName))
+        // A file that could not be read leaves the open puzzle and its history as they were; one
+        // read in part replaced the puzzle all the same.
+        const PuzzleSnapshot before = PuzzleSnapshot::capture(Puzzle);
+        if (LoadPuzzle(*fileName) || !before.matches(Puzzle))
             m_history->reset();
     }
 }
@@ -554,6 +560,8 @@ bool TForm1::removeField(TPoint p)
     if (IsProvisionalField(SelectedField))
         SetLetter(SelectedField, "");
     SelectedField = TPoint{-1, -1};
+    // A frame that lost an end goes with the field, in the same step.
+    m_sidePanel->showSolutionFrame();
     Modified = true;
     RedrawBoard();
     return true;
@@ -893,6 +901,13 @@ void TForm1::displayWarning(const QString &text)
 void TForm1::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
+}
+
+QString TForm1::documentFolder() const
+{
+    if (m_currentFileName.isEmpty())
+        return QString();
+    return QFileInfo(m_currentFileName).absolutePath() + QLatin1Char('/');
 }
 
 void TForm1::setCurrentFileName(const QString &fileName)

@@ -48,6 +48,9 @@ public:
     void setStartupFile(const QString &fileName) { m_startupFile = fileName; }
 
     QString currentFileName() const { return m_currentFileName; }
+    // The open document's folder ending in a separator, for file dialogs that start there and
+    // propose no name; empty while the puzzle has no file.
+    QString documentFolder() const;
     SidePanel *sidePanel() const { return m_sidePanel; }
     BoardViewport *viewport() const { return m_viewport; }
     QScrollBar *horizontalBar() const { return m_horizontalBar; }

@@ -203,6 +203,11 @@ void SidePanel::UpdateFieldPanel()
     UpdateSolutionWord();
 }
 
+void SidePanel::showSolutionFrame()
+{
+    m_solutionWord->showFrame();
+}
+
 void SidePanel::invertBlock()
 {
     m_fieldProperties->invertBlock();

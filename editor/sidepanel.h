@@ -38,6 +38,8 @@ public:
 
     // Refreshes the panel from the selected field.
     void UpdateFieldPanel();
+    // The frame's boxes from its ends; a frame whose end field is gone is cleared.
+    void showSolutionFrame();
     // "Feld zu Block": inverts "Block", whose handler changes the selected field.
     void invertBlock();
     // A dropped field gets the next free solution-letter number, when it has none yet.

@@ -3,6 +3,7 @@
 #include "support/runprogram.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,16 +29,21 @@ class TestFitWords : public QObject
     }
 
 private slots:
+    // The list in UTF-8 and in UTF-16 behind its byte-order mark.
     void fitsAndSaves()
     {
-        QCOMPARE(fit("affe\r\nKATZE\nesel\n", {m_out}), 0);
-        QCOMPARE(m_errors,
-                 QStringLiteral("Alle Wörter wurden erfolgreich ins Felderquiz eingebaut.\n"));
-        QVERIFY(gs::LoadPuzzle(m_out));
-        QCOMPARE(gs::GetLetter({10, 10}) + gs::GetLetter({14, 13}) + gs::GetLetter({11, 13}),
-                 "KLE");
-        QCOMPARE(gs::Puzzle.Numbers.size(), size_t(3));
-        QVERIFY(gs::Puzzle.Numbers[1].Col == 14 && !gs::Puzzle.Numbers[1].Hor);
+        const QString list = QStringLiteral("affe\r\nKATZE\nesel\n");
+        QStringEncoder utf16(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom);
+        for (const QByteArray &bytes : {list.toUtf8(), QByteArray(utf16(list))}) {
+            QCOMPARE(fit(bytes, {m_out}), 0);
+            QCOMPARE(m_errors,
+                     QStringLiteral("Alle Wörter wurden erfolgreich ins Felderquiz eingebaut.\n"));
+            QVERIFY(gs::LoadPuzzle(m_out));
+            QCOMPARE(gs::GetLetter({10, 10}) + gs::GetLetter({14, 13}) + gs::GetLetter({11, 13}),
+                     "KLE");
+            QCOMPARE(gs::Puzzle.Numbers.size(), size_t(3));
+            QVERIFY(gs::Puzzle.Numbers[1].Col == 14 && !gs::Puzzle.Numbers[1].Hor);
+        }
     }
 
     void refusesBadInput()
@@ -45,6 +51,14 @@ private slots:
         const QString out = m_dir.filePath(QStringLiteral("x.gsd"));
         QCOMPARE(fit("gut\nΩmega\n", {out}), 1);
         QVERIFY(m_errors.startsWith(QStringLiteral("Fehler: Zeile 2 der Wortliste")));
+        // UTF-16 without its byte-order mark (NUL bytes) and Latin-1 are no UTF-8.
+        QStringEncoder utf16(QStringEncoder::Utf16LE);
+        const QByteArray notUtf8[] = {"gut\nb\xe4r\n", utf16(QStringLiteral("\nbar\n"))};
+        for (const QByteArray &bytes : notUtf8) {
+            QCOMPARE(fit(bytes, {out}), 1);
+            QVERIFY2(m_errors.contains("Zeile 2 der Wortliste woerter.txt ist nicht in UTF-8"),
+                     qPrintable(m_errors));
+        }
         QCOMPARE(fit("", {out}), 1);
         QCOMPARE(fit("A", {out, m_dir.filePath(QStringLiteral("fehlt.gsd"))}), 1);
         QVERIFY(!QFile::exists(out));

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 
 using namespace gs;
@@ -25,6 +26,16 @@ class TestAssistantDialog : public QObject
                 button->click();
     }
     QPlainTextEdit *wordList() const { return m_dialog->findChild<QPlainTextEdit *>(); }
+    // The preview's picture has something drawn on it.
+    bool previewDrawn() const
+    {
+        const auto *preview
+                = qobject_cast<QLabel *>(m_dialog->findChild<QScrollArea *>()->widget());
+        const QImage image = preview->pixmap().toImage();
+        QImage blank(image.size(), image.format());
+        blank.fill(image.isNull() ? 0 : image.pixel(0, 0));
+        return !image.isNull() && image != blank;
+    }
     // Generates from text; the message line and, sorted, the unplaced words.
     QStringList generate(const QString &text)
     {
@@ -50,16 +61,15 @@ private slots:
     }
 
     // The message line by unplaced words and lines, the unplaced words in upper case (an empty
-    // line among them), the puzzle itself untouched by generating; an empty list refused.
+    // line among them), the preview, the puzzle itself untouched by generating; an empty list
+    // refused. On an empty board a line of blanks is not laid first.
     void generating()
     {
-        QCOMPARE(generate("haus"),
-                 QStringList{"Alle Wörter wurden erfolgreich ins Felderquiz eingebaut."});
-        QVERIFY(IsBoardEmpty());
+        QCOMPARE(generate("      \nhaus"),
+                 (QStringList{"Ein konnte leider 1 Wort nicht eingebaut werden.", "      "}));
+        QVERIFY(IsBoardEmpty() && previewDrawn());
         PlaceWord({2, 2}, true, "HAUS");
         const TCrossWordPuzzle before = Puzzle;
-        QCOMPARE(generate("husar\nqqq"),
-                 (QStringList{"Ein konnte leider 1 Wort nicht eingebaut werden.", "QQQ"}));
         QCOMPARE(generate("husar\nqqq\n\nxxx\n"),
                  (QStringList{
                          "Es konnten leider 3 Wörter nicht eingebaut werden.", "", "QQQ", "XXX"}));
@@ -71,8 +81,8 @@ private slots:
         QCOMPARE(m_prompt.lastText(), QStringLiteral("Die Liste enthält keine Wörter!"));
     }
 
-    // "Übernehmen" applies exactly what the engine makes of the list; without a result, also
-    // after reopening, it leaves the puzzle alone.
+    // "Übernehmen" applies exactly what the engine makes of the list, also after the dialog was
+    // minimised and restored, and marks the puzzle modified; a reopened dialog has no result.
     void applying()
     {
         PlaceWord({2, 2}, true, "HAUS");
@@ -81,11 +91,49 @@ private slots:
         FitWords(words, true);
         const TCrossWordPuzzle expected = Puzzle;
         Puzzle = before;
-        Modified = false;
         generate("husar\nsau");
+        m_dialog->showMinimized();
+        m_dialog->showNormal();
+        Modified = false;
         click(QStringLiteral("Übernehmen"));
         QVERIFY(Puzzle.Board == expected.Board && Puzzle.Numbers == expected.Numbers);
         QVERIFY(!Puzzle.Numbers.empty() && Modified);
+
+        m_dialog->hide();
+        m_dialog->show();
+        QVERIFY(!previewDrawn());
+        Puzzle = before;
+        click(QStringLiteral("Übernehmen"));
+        QVERIFY(Puzzle.Board == before.Board && Puzzle.Numbers == before.Numbers);
+    }
+
+    // "Vom Brett holen" keeps the board as it is for "Übernehmen" and shows it.
+    void takingFromTheBoard()
+    {
+        PlaceWord({2, 2}, true, "HAUS");
+        const TCrossWordPuzzle taken = Puzzle;
+        click(QStringLiteral("Vom Brett holen"));
+        QVERIFY(previewDrawn());
+        SetLetter({2, 3}, "X");
+        Modified = false;
+        click(QStringLiteral("Übernehmen"));
+        QVERIFY(Puzzle.Board == taken.Board && Modified);
+    }
+
+    // Yes fills the list with the numbered words of the board; No keeps the list.
+    void rereadWords()
+    {
+        PlaceWord({2, 2}, true, "HAUS");
+        PlaceWord({3, 2}, false, "AST");
+        Puzzle.Numbers = {MakeClueNumber(2, 2, "Gebäude", true), MakeClueNumber(3, 2, "", false)};
+        wordList()->setPlainText(QStringLiteral("alt"));
+        m_prompt.answers << Prompt::Answer::No << Prompt::Answer::Yes;
+        click(QStringLiteral("Definitionen neu einlesen"));
+        QCOMPARE(wordList()->toPlainText(), QStringLiteral("alt"));
+        QCOMPARE(m_prompt.lastCaption(), QStringLiteral("Definitionen neu einlesen"));
+        click(QStringLiteral("Definitionen neu einlesen"));
+        QCOMPARE(wordList()->toPlainText(), QStringLiteral("HAUS\nAST"));
+        QCOMPARE(m_prompt.unexpectedQuestions, 0);
     }
 };
 

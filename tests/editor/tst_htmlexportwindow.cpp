@@ -31,7 +31,7 @@ private slots:
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 
     // Opening writes the preview into the cache folder from the document's own settings and
-    // shows it; "Speichern" writes the page to the chosen file.
+    // shows it; "Speichern" asks in the document's folder and writes the page to the chosen file.
     void previewAndSave()
     {
         ScriptedPrompt prompt;
@@ -52,11 +52,13 @@ private slots:
         QVERIFY(file.readAll().contains("<title>Vorschau</title>"));
 
         const QTemporaryDir folder;
+        window.setDocumentFolder([&] { return folder.path() + '/'; });
         prompt.texts.enqueue(folder.filePath(QStringLiteral("seite.htm")));
         for (QPushButton *button : window.findChildren<QPushButton *>())
             if (button->text() == QStringLiteral("Speichern"))
                 button->click();
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("seite.htm"))));
+        QCOMPARE(prompt.inputDefaults, QList<QString>{folder.path() + '/'});
         QVERIFY(prompt.shown.isEmpty());
     }
 };

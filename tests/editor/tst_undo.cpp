@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -20,8 +22,8 @@ class TestUndo : public QObject, public MainWindowFixture
 
     QUndoStack *stack() const { return form->findChild<QUndoStack *>(); }
 
-    // HAUS across and HUND down from (2, 2), both numbered, SEE down from the S, selected chosen;
-    // an empty history.
+    // HAUS across and HUND down from (2, 2), both numbered, SEE down from the S, selected chosen,
+    // the board focused; an empty history.
     void prepareBoard(TPoint selected = {3, 2})
     {
         NewPuzzle();
@@ -33,6 +35,7 @@ class TestUndo : public QObject, public MainWindowFixture
         Puzzle.Numbers[0].Num = Puzzle.Numbers[1].Num = 1;
         Puzzle.StartField = {3, 2};
         Puzzle.EndField = {5, 2};
+        form->sidePanel()->focusKeySink();
         SelectField(selected);
         form->UpdateFieldPanel();
         form->findChild<UndoHistory *>()->reset();
@@ -47,6 +50,68 @@ class TestUndo : public QObject, public MainWindowFixture
         QFAIL(qPrintable(text));
     }
 
+    // The action changed the puzzle as one step named name; undo puts the whole puzzle back,
+    // redo brings the change again.
+    void checkOneStep(const QString &name, const PuzzleSnapshot &before)
+    {
+        QVERIFY2(!before.matches(Puzzle), qPrintable(name));
+        QVERIFY2(stack()->count() == 1, qPrintable(name));
+        QCOMPARE(stack()->undoText(), name);
+        QCOMPARE(action("Rückgängig: " + name)->isEnabled(), true);
+        const PuzzleSnapshot after = PuzzleSnapshot::capture(Puzzle);
+        stack()->undo();
+        QVERIFY2(before.matches(Puzzle), qPrintable(name));
+        stack()->redo();
+        QVERIFY2(after.matches(Puzzle), qPrintable(name));
+    }
+
+    // How a menu entry is run: the selected field, what is set up before it is triggered and
+    // what is done in the modal window it opens.
+    struct Script
+    {
+        std::function<void()> before = [] {};
+        std::function<void(QWidget *)> inside = [](QWidget *) {};
+        TPoint selected{3, 2};
+    };
+
+    // Runs every entry of the menu (entries of a submenu name their step after it) and checks
+    // that each change is one step.
+    void walkMenu(QMenu *menu, const QString &submenu, const QMap<QString, Script> &scripts)
+    {
+        // Not editing: a new document and its history, closing, the history itself, the view
+        // and the exports.
+        static const QStringList notEditing{
+                "Neu", "Beenden", "Rückgängig", "Wiederholen", "Raster", "Exportieren"};
+        for (QAction *entry : menu->actions()) {
+            const QString name = submenu.isEmpty() ? entry->text().remove("...") : submenu;
+            if (entry->isSeparator() || notEditing.contains(name))
+                continue;
+            if (entry->menu()) {
+                walkMenu(entry->menu(), entry->text(), scripts);
+                continue;
+            }
+            // Unscripted entries run with file dialogs and questions cancelled and their window
+            // closed; one that changes nothing must at least have asked.
+            const Script script = scripts.value(name);
+            prepareBoard(script.selected);
+            script.before();
+            emit menu->aboutToShow();
+            const PuzzleSnapshot before = PuzzleSnapshot::capture(Puzzle);
+            const auto asked = [this] {
+                return prompt->shown.size() + prompt->inputCaptions.size() + prompt->fileDialogs;
+            };
+            const qsizetype askedBefore = asked();
+            const QString window = withModal([entry] { entry->trigger(); }, script.inside);
+            if (!scripts.contains(name) && before.matches(Puzzle)) {
+                QVERIFY2(!window.isEmpty() || asked() > askedBefore,
+                         qPrintable(name + ": changes nothing, asks nothing"));
+                QCOMPARE(stack()->count(), 0);
+            } else {
+                checkOneStep(name, before);
+            }
+        }
+    }
+
 private slots:
     void init()
     {
@@ -55,20 +120,22 @@ private slots:
     }
     void cleanup() { destroy(); }
 
-    // Each kind of user action is one named step; undo puts the whole puzzle back, redo
-    // brings the change again.
+    // Each kind of user action is one named step: every menu entry, and the board and panel
+    // actions.
     void everyActionIsOneStep()
     {
-        const auto trigger = [this](const char *entry) { action(entry)->trigger(); };
         const auto spin = [this](int index, int value) {
             form->sidePanel()->findChildren<QSpinBox *>().at(index)->setValue(value);
         };
         const std::vector<std::pair<QString, std::function<void()>>> actions = {
                 {"Eingabe", [] { type("x"); }},
                 {"Feld leeren", [] { key(Qt::Key_Delete); }},
+                // An end of the frame: the refresh that the next click runs finds the frame
+                // already cleared in the step.
                 {"Feld entfernen",
                  [this] {
                      click({5, 2}, Qt::RightButton);
+                     click({2, 3});
                  }},
                 {"Feld anlegen",
                  [this] {
@@ -80,63 +147,61 @@ private slots:
                 {"Block", [this] { checkBox("Block")->click(); }},
                 {"Lösungsbuchstabennummer",
                  [this] { child<QLineEdit>("solutionNumber")->setText("4"); }},
+                {"Lösungsrahmen",
+                 [this] { QTest::mouseDClick(child("startField"), Qt::LeftButton); }},
                 {"Feldgröße", [=] { spin(0, 40); }},
                 {"Rahmendicke", [=] { spin(1, 3); }},
                 {"Nummern in Kästchen", [this] { checkBox("Nummern in Kästchen")->click(); }},
                 {"Rahmen löschen", [this] { clickIn(form.get(), "Rahmen löschen"); }},
                 {"Felderquiz verschieben", [this] { child<QPushButton>("shift2")->click(); }},
-                {"Horizontal einfügen",
-                 [=] {
-                     prompt->texts << "ab";
-                     prompt->answers << Prompt::Answer::Yes; // over the U
-                     trigger("Horizontal einfügen");
-                 }},
-                {"Leere Felder löschen", [=] { trigger("Leere Felder löschen"); }},
-                {"Automatisch nummerieren", [=] { trigger("Automatisch nummerieren"); }},
-                {"Alle Nummern löschen",
-                 [=] { prompt->answers << Prompt::Answer::Yes, trigger("Alle Nummern löschen"); }},
-                {"Definitions-Editor",
-                 [=] {
-                     withModal([=] { trigger("Definitions-Editor"); },
-                               [](QWidget *editor) {
-                                   editor->findChild<QLineEdit *>()->setText("Wohnhaus");
-                               });
-                 }},
-                {"Ausgabe konfigurieren",
-                 [=] {
-                     withModal([=] { trigger("Ausgabe konfigurieren"); },
-                               [](QWidget *dialog) {
-                                   dialog->findChild<QLineEdit *>("Edit12")->setText("Neu");
-                                   clickIn(dialog, "OK");
-                               });
-                 }},
-                {"Rätsel-Assistent",
-                 [=] {
-                     withModal([=] { trigger("Rätsel-Assistent"); },
-                               [](QWidget *dialog) {
-                                   dialog->findChild<QPlainTextEdit *>()->setPlainText(
-                                           "NASE\nEHE\nUHU");
-                                   clickIn(dialog, "Felderquiz generieren");
-                                   clickIn(dialog, "Übernehmen");
-                               });
-                 }},
         };
         for (const auto &[name, act] : actions) {
-            // The double-click's first press selects the field it then makes.
-            prepareBoard(name == "Feld anlegen" ? TPoint{8, 8} : TPoint{3, 2});
+            // The double-click's first press selects the field it then makes; the frame's
+            // start moves from the selected field.
+            prepareBoard(name == "Feld anlegen"    ? TPoint{8, 8}
+                         : name == "Lösungsrahmen" ? TPoint{2, 2}
+                                                   : TPoint{3, 2});
             const PuzzleSnapshot before = PuzzleSnapshot::capture(Puzzle);
             act();
-            QVERIFY2(!before.matches(Puzzle), qPrintable(name));
-            QVERIFY2(stack()->count() == 1, qPrintable(name));
-            QCOMPARE(stack()->undoText(), name);
-            QCOMPARE(action("Rückgängig: " + name)->isEnabled(), true);
-            const PuzzleSnapshot after = PuzzleSnapshot::capture(Puzzle);
-            stack()->undo();
-            QVERIFY2(before.matches(Puzzle), qPrintable(name));
-            stack()->redo();
-            QVERIFY2(after.matches(Puzzle), qPrintable(name));
+            checkOneStep(name, before);
         }
-        QCOMPARE(prompt->unexpectedQuestions, 0);
+
+        const auto none = [] {};
+        const auto yes = [this] { prompt->answers << Prompt::Answer::Yes; };
+        const auto typed = [=](const char *word) {
+            return [=] { prompt->texts << word, yes(); }; // over the letters there
+        };
+        const auto ok = [](QWidget *dialog) { clickIn(dialog, "OK"); };
+        const QMap<QString, Script> scripts{
+                {"Gitter einfügen", {none, ok}},
+                {"Horizontal einfügen", {typed("ab")}},
+                {"Vertikal einfügen", {typed("ab")}},
+                {"Passend einfügen", {typed("ja")}},
+                {"Neue Nummer", {none, ok}},
+                {"Nummer löschen", {yes, [](QWidget *) {}, {2, 2}}},
+                {"Neu nummerieren (Definitionen erhalten)",
+                 {[] { std::swap(Puzzle.Numbers[0].Text, Puzzle.Numbers[1].Text); }}},
+                {"Alle Nummern löschen", {yes}},
+                {"Definitions-Editor",
+                 {none,
+                  [](QWidget *editor) { editor->findChild<QLineEdit *>()->setText("Wohnhaus"); }}},
+                {"Ausgabe konfigurieren",
+                 {none,
+                  [](QWidget *dialog) {
+                      dialog->findChild<QLineEdit *>("Edit12")->setText("Neu");
+                      clickIn(dialog, "OK");
+                  }}},
+                {"Rätsel-Assistent",
+                 {none,
+                  [](QWidget *dialog) {
+                      dialog->findChild<QPlainTextEdit *>()->setPlainText("NASE\nEHE\nUHU");
+                      clickIn(dialog, "Felderquiz generieren");
+                      clickIn(dialog, "Übernehmen");
+                  }}},
+        };
+        // After the board and panel actions: the windows opened here keep the focus.
+        for (QAction *menu : form->menuBar()->actions())
+            walkMenu(menu->menu(), QString(), scripts);
     }
 
     void refusalsAndSelectionAddNoStep()
@@ -153,7 +218,7 @@ private slots:
     }
 
     // Modified follows the history: undoing back to the saved state clears it, and closing
-    // then asks nothing; New and Open start an empty history.
+    // then asks nothing; New and Open, also of a file read in part, start an empty history.
     void modifiedFollowsTheSavedState()
     {
         QTemporaryDir dir;
@@ -174,10 +239,34 @@ private slots:
         QVERIFY(prompt->shown.isEmpty());
 
         form->show();
+        // A file read in part replaces the puzzle and its history.
+        QFile partial(dir.filePath("alt.txt"));
+        QVERIFY(partial.open(QIODevice::WriteOnly) && partial.write("Felderquiz\r\nA\r\n"));
+        partial.close();
+        prompt->texts << partial.fileName();
+        action("Öffnen")->trigger();
+        QCOMPARE(stack()->count(), 0);
         prompt->texts << path;
+        prompt->answers << Prompt::Answer::No;
         action("Öffnen")->trigger();
         QCOMPARE(stack()->count(), 0);
         QCOMPARE(GetLetter({3, 3}), "A");
+    }
+
+    // Ctrl+Z and Ctrl+Y in the solution-number field take back and bring again the editor's
+    // step, not the field's own text.
+    void undoKeysInTheSolutionNumberField()
+    {
+        prepareBoard();
+        auto *number = child<QLineEdit>("solutionNumber");
+        number->setFocus();
+        QTest::keyClicks(number, "4");
+        QTest::keyClick(number, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(GetField({3, 2}).SolutionNumber, 0);
+        QVERIFY(stack()->canRedo());
+        QTest::keyClick(number, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(GetField({3, 2}).SolutionNumber, 4);
+        QCOMPARE(stack()->count(), 1);
     }
 
     // A file that cannot be opened changes nothing, its history included.
