@@ -1,0 +1,244 @@
+#include "assistant/layoutsearch.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <numeric>
+
+namespace gs {
+
+std::uint64_t SplitMix64::next()
+{
+    std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+LayoutSearch::LayoutSearch(const std::vector<std::string> &words, int cols, int rows)
+    : m_words(words)
+    , m_cols(cols)
+    , m_rows(rows)
+{
+}
+
+bool LayoutSearch::occupied(int x, int y) const
+{
+    return x >= 0 && y >= 0 && x < m_cols && y < m_rows && m_cells[y * m_cols + x].letter != 0;
+}
+
+int LayoutSearch::crossingsAt(const std::string &word, int x, int y, bool across) const
+{
+    const int n = int(word.size());
+    const int dx = across ? 1 : 0;
+    const int dy = across ? 0 : 1;
+    if (x < 0 || y < 0 || x + dx * (n - 1) >= m_cols || y + dy * (n - 1) >= m_rows)
+        return -1;
+    if (occupied(x - dx, y - dy) || occupied(x + dx * n, y + dy * n))
+        return -1;
+    const std::uint8_t own = across ? 1 : 2;
+    int crossings = 0;
+    for (int i = 0; i < n; ++i) {
+        const int cx = x + dx * i;
+        const int cy = y + dy * i;
+        const Cell &cell = m_cells[cy * m_cols + cx];
+        if (cell.letter != 0) {
+            if (cell.letter != word[i] || (cell.dirs & own))
+                return -1;
+            ++crossings;
+        } else if (occupied(cx + dy, cy + dx) || occupied(cx - dy, cy - dx)) {
+            return -1;
+        }
+    }
+    return crossings;
+}
+
+int LayoutSearch::score(const std::string &word,
+                        const Candidate &candidate,
+                        std::uint64_t salt) const
+{
+    const int field = candidate.key >> 1;
+    const bool across = !(candidate.key & 1);
+    const int x = field % m_cols;
+    const int y = field / m_cols;
+    const int n = int(word.size());
+    const int width = m_right - m_left + 1;
+    const int height = m_bottom - m_top + 1;
+    const int newWidth = std::max(m_right, across ? x + n - 1 : x) - std::min(m_left, x) + 1;
+    const int newHeight = std::max(m_bottom, across ? y : y + n - 1) - std::min(m_top, y) + 1;
+    // Growth counts against the shape of the box: a step in its short side costs more.
+    const int growth = ((newWidth - width) * m_rows + (newHeight - height) * m_cols) * 4
+                       / std::max(m_cols, m_rows);
+    const int skew = std::abs(newWidth * m_rows - newHeight * m_cols) / std::max(m_cols, m_rows);
+    const std::uint64_t noise = SplitMix64(salt ^ (std::uint64_t(candidate.key) << 20)).next();
+    return candidate.crossings * 16 - growth * 3 - skew + int(noise & 7);
+}
+
+void LayoutSearch::place(int word, int x, int y, bool across)
+{
+    const std::string &letters = m_words[word];
+    const int n = int(letters.size());
+    const std::uint8_t own = across ? 1 : 2;
+    for (int i = 0; i < n; ++i) {
+        Cell &cell = m_cells[(across ? y : y + i) * m_cols + (across ? x + i : x)];
+        if (cell.letter != 0)
+            ++m_crossings;
+        cell.letter = letters[i];
+        cell.dirs |= own;
+    }
+    m_placed[word] = 1;
+    m_candidates[word].clear();
+    const LaidWord laid{word, x, y, across};
+    m_laid.push_back(laid);
+    if (m_right < m_left) {
+        m_left = x;
+        m_top = y;
+        m_right = x;
+        m_bottom = y;
+    }
+    m_left = std::min(m_left, x);
+    m_top = std::min(m_top, y);
+    m_right = std::max(m_right, across ? x + n - 1 : x);
+    m_bottom = std::max(m_bottom, across ? y : y + n - 1);
+    updateCandidates(laid);
+}
+
+void LayoutSearch::updateCandidates(const LaidWord &last)
+{
+    const std::string &lastLetters = m_words[last.word];
+    const int n = int(lastLetters.size());
+    // The fields the last word changed, with the ring of neighbours its letters now block.
+    const int x0 = last.x - 1;
+    const int y0 = last.y - 1;
+    const int x1 = last.across ? last.x + n : last.x + 1;
+    const int y1 = last.across ? last.y + 1 : last.y + n;
+    std::vector<int> touched;
+    for (int w = 0; w < int(m_words.size()); ++w) {
+        if (m_placed[w])
+            continue;
+        const std::string &word = m_words[w];
+        const int length = int(word.size());
+        std::vector<Candidate> &list = m_candidates[w];
+        touched.clear();
+        size_t kept = 0;
+        for (const Candidate &candidate : list) {
+            const int field = candidate.key >> 1;
+            const bool across = !(candidate.key & 1);
+            const int x = field % m_cols;
+            const int y = field / m_cols;
+            const bool apart = x - 1 > x1 || y - 1 > y1 || (across ? x + length : x + 1) < x0
+                               || (across ? y + 1 : y + length) < y0;
+            Candidate updated = candidate;
+            if (!apart) {
+                updated.crossings = crossingsAt(word, x, y, across);
+                if (updated.crossings < 0)
+                    continue;
+                touched.push_back(candidate.key);
+            }
+            list[kept++] = updated;
+        }
+        list.resize(kept);
+        // Positions that cross the last word, laid across it.
+        for (int i = 0; i < n; ++i) {
+            const int px = last.across ? last.x + i : last.x;
+            const int py = last.across ? last.y : last.y + i;
+            for (int k = 0; k < length; ++k) {
+                if (word[k] != lastLetters[i])
+                    continue;
+                const int x = last.across ? px : px - k;
+                const int y = last.across ? py - k : py;
+                if (x < 0 || y < 0)
+                    continue;
+                const int key = ((y * m_cols + x) << 1) | (last.across ? 1 : 0);
+                if (std::find(touched.begin(), touched.end(), key) != touched.end())
+                    continue;
+                const int crossings = crossingsAt(word, x, y, !last.across);
+                if (crossings > 0) {
+                    list.push_back({key, crossings});
+                    touched.push_back(key);
+                }
+            }
+        }
+    }
+}
+
+bool LayoutSearch::run(std::uint64_t seed, const std::atomic_bool *cancel)
+{
+    const int count = int(m_words.size());
+    m_cells.assign(size_t(m_cols) * size_t(m_rows), Cell{});
+    m_candidates.assign(size_t(count), {});
+    m_placed.assign(size_t(count), 0);
+    m_laid.clear();
+    m_crossings = 0;
+    m_left = m_top = 0;
+    m_right = m_bottom = -1;
+
+    SplitMix64 random(seed);
+    std::vector<std::uint32_t> rank(static_cast<size_t>(count));
+    for (std::uint32_t &r : rank)
+        r = std::uint32_t(random.next());
+    const std::uint64_t salt = random.next();
+
+    // The first word: one of the three longest that fit, in the middle of the box.
+    std::vector<int> order(static_cast<size_t>(count));
+    std::iota(order.begin(), order.end(), 0);
+    order.erase(std::remove_if(order.begin(),
+                               order.end(),
+                               [&](int w) {
+                                   const int n = int(m_words[w].size());
+                                   return n > m_cols && n > m_rows;
+                               }),
+                order.end());
+    if (order.empty())
+        return true;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return m_words[a].size() > m_words[b].size();
+    });
+    const int first = order[size_t(random.below(std::min<int>(3, int(order.size()))))];
+    const int length = int(m_words[first].size());
+    const bool across = length <= m_cols && (m_cols >= m_rows || length > m_rows);
+    place(first,
+          across ? (m_cols - length) / 2 : m_cols / 2,
+          across ? m_rows / 2 : (m_rows - length) / 2,
+          across);
+
+    for (int step = 1;; ++step) {
+        if (cancel && step % 8 == 0 && cancel->load())
+            return false;
+        // The most constrained word: fewest positions, then the best position, then the rank.
+        int chosen = -1;
+        int chosenCount = 0;
+        int chosenScore = 0;
+        size_t chosenCandidate = 0;
+        for (int w = 0; w < count; ++w) {
+            const std::vector<Candidate> &list = m_candidates[w];
+            if (list.empty())
+                continue;
+            const int candidates = int(list.size());
+            if (chosen >= 0 && candidates > chosenCount)
+                continue;
+            int best = 0;
+            size_t bestIndex = 0;
+            for (size_t c = 0; c < list.size(); ++c) {
+                const int s = score(m_words[w], list[c], salt + std::uint64_t(w));
+                if (c == 0 || s > best) {
+                    best = s;
+                    bestIndex = c;
+                }
+            }
+            if (chosen < 0 || candidates < chosenCount
+                || (best > chosenScore || (best == chosenScore && rank[w] < rank[chosen]))) {
+                chosen = w;
+                chosenCount = candidates;
+                chosenScore = best;
+                chosenCandidate = bestIndex;
+            }
+        }
+        if (chosen < 0)
+            return true;
+        const Candidate candidate = m_candidates[chosen][chosenCandidate];
+        const int field = candidate.key >> 1;
+        place(chosen, field % m_cols, field / m_cols, !(candidate.key & 1));
+    }
+}
+
+} // namespace gs

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace gs {
+
+// splitmix64: a small generator that gives the same numbers with every compiler and library.
+class SplitMix64
+{
+public:
+    explicit SplitMix64(std::uint64_t seed)
+        : m_state(seed)
+    {
+    }
+    std::uint64_t next();
+    // A number in 0..n-1 (n > 0).
+    int below(int n) { return int(next() % std::uint64_t(n)); }
+
+private:
+    std::uint64_t m_state;
+};
+
+// A word laid by the search: its index in the search's word list, its first field (column x
+// and row y from 0) and its direction.
+struct LaidWord
+{
+    int word = 0;
+    int x = 0;
+    int y = 0;
+    bool across = true;
+};
+
+// One randomized best-first greedy run on a box of cols x rows fields: the first word goes
+// into the middle, then at each step the unplaced word with the fewest possible positions is
+// laid at its best position (most crossings, least growth of the used box). Every word after
+// the first crosses one already laid; no letter touches another except where words cross,
+// so every run of two or more letters is exactly one laid word.
+class LayoutSearch
+{
+public:
+    // words: upper-cased letters, at least two each.
+    LayoutSearch(const std::vector<std::string> &words, int cols, int rows);
+
+    // One run whose choices follow seed; false when cancel was raised (the words laid so far
+    // stay and form a sound layout).
+    bool run(std::uint64_t seed, const std::atomic_bool *cancel);
+
+    const std::vector<LaidWord> &laid() const { return m_laid; }
+    int crossings() const { return m_crossings; }
+    // The used box: first and last column and row holding a letter.
+    int left() const { return m_left; }
+    int top() const { return m_top; }
+    int right() const { return m_right; }
+    int bottom() const { return m_bottom; }
+
+private:
+    struct Cell
+    {
+        char letter = 0;
+        // 1: part of an across word, 2: part of a down word.
+        std::uint8_t dirs = 0;
+    };
+    struct Candidate
+    {
+        int key = 0; // (field index << 1) | down
+        int crossings = 0;
+    };
+
+    bool occupied(int x, int y) const;
+    // Crossings of word laid at (x, y) in the direction, or -1 when it may not lie there.
+    int crossingsAt(const std::string &word, int x, int y, bool across) const;
+    int score(const std::string &word, const Candidate &candidate, std::uint64_t salt) const;
+    void place(int word, int x, int y, bool across);
+    // Drops the positions the last laid word spoilt, updates those it touches and adds
+    // those that cross it.
+    void updateCandidates(const LaidWord &last);
+
+    const std::vector<std::string> &m_words;
+    int m_cols;
+    int m_rows;
+    std::vector<Cell> m_cells;
+    std::vector<std::vector<Candidate>> m_candidates;
+    std::vector<char> m_placed;
+    std::vector<LaidWord> m_laid;
+    int m_crossings = 0;
+    int m_left = 0;
+    int m_top = 0;
+    int m_right = -1;
+    int m_bottom = -1;
+};
+
+} // namespace gs
