@@ -15,7 +15,7 @@ std::uint64_t SplitMix64::next()
 }
 
 LayoutSearch::LayoutSearch(const std::vector<std::string> &words, int cols, int rows)
-    : m_words(words)
+    : m_words(&words)
     , m_cols(cols)
     , m_rows(rows)
 {
@@ -70,41 +70,45 @@ int LayoutSearch::score(const std::string &word,
                        / std::max(m_cols, m_rows);
     const int skew = std::abs(newWidth * m_rows - newHeight * m_cols) / std::max(m_cols, m_rows);
     const std::uint64_t noise = SplitMix64(salt ^ (std::uint64_t(candidate.key) << 20)).next();
-    return candidate.crossings * 16 - growth * 3 - skew + int(noise & 7);
+    return candidate.crossings * 40 - growth * 3 - skew + int(noise & 7);
+}
+
+void LayoutSearch::lay(const LaidWord &laid)
+{
+    const std::string &letters = (*m_words)[size_t(laid.word)];
+    const int n = int(letters.size());
+    const std::uint8_t own = laid.across ? 1 : 2;
+    for (int i = 0; i < n; ++i) {
+        Cell &cell = m_cells[size_t((laid.across ? laid.y : laid.y + i) * m_cols
+                                    + (laid.across ? laid.x + i : laid.x))];
+        if (cell.letter != 0)
+            ++m_crossings;
+        cell.letter = letters[size_t(i)];
+        cell.dirs |= own;
+    }
+    m_placed[size_t(laid.word)] = 1;
+    m_candidates[size_t(laid.word)].clear();
+    m_laid.push_back(laid);
+    if (m_right < m_left) {
+        m_left = m_right = laid.x;
+        m_top = m_bottom = laid.y;
+    }
+    m_left = std::min(m_left, laid.x);
+    m_top = std::min(m_top, laid.y);
+    m_right = std::max(m_right, laid.across ? laid.x + n - 1 : laid.x);
+    m_bottom = std::max(m_bottom, laid.across ? laid.y : laid.y + n - 1);
 }
 
 void LayoutSearch::place(int word, int x, int y, bool across)
 {
-    const std::string &letters = m_words[word];
-    const int n = int(letters.size());
-    const std::uint8_t own = across ? 1 : 2;
-    for (int i = 0; i < n; ++i) {
-        Cell &cell = m_cells[(across ? y : y + i) * m_cols + (across ? x + i : x)];
-        if (cell.letter != 0)
-            ++m_crossings;
-        cell.letter = letters[i];
-        cell.dirs |= own;
-    }
-    m_placed[word] = 1;
-    m_candidates[word].clear();
     const LaidWord laid{word, x, y, across};
-    m_laid.push_back(laid);
-    if (m_right < m_left) {
-        m_left = x;
-        m_top = y;
-        m_right = x;
-        m_bottom = y;
-    }
-    m_left = std::min(m_left, x);
-    m_top = std::min(m_top, y);
-    m_right = std::max(m_right, across ? x + n - 1 : x);
-    m_bottom = std::max(m_bottom, across ? y : y + n - 1);
+    lay(laid);
     updateCandidates(laid);
 }
 
 void LayoutSearch::updateCandidates(const LaidWord &last)
 {
-    const std::string &lastLetters = m_words[last.word];
+    const std::string &lastLetters = (*m_words)[last.word];
     const int n = int(lastLetters.size());
     // The fields the last word changed, with the ring of neighbours its letters now block.
     const int x0 = last.x - 1;
@@ -112,10 +116,10 @@ void LayoutSearch::updateCandidates(const LaidWord &last)
     const int x1 = last.across ? last.x + n : last.x + 1;
     const int y1 = last.across ? last.y + 1 : last.y + n;
     std::vector<int> touched;
-    for (int w = 0; w < int(m_words.size()); ++w) {
+    for (int w = 0; w < int(m_words->size()); ++w) {
         if (m_placed[w])
             continue;
-        const std::string &word = m_words[w];
+        const std::string &word = (*m_words)[w];
         const int length = int(word.size());
         std::vector<Candidate> &list = m_candidates[w];
         touched.clear();
@@ -161,9 +165,9 @@ void LayoutSearch::updateCandidates(const LaidWord &last)
     }
 }
 
-bool LayoutSearch::run(std::uint64_t seed, const std::atomic_bool *cancel)
+void LayoutSearch::reset()
 {
-    const int count = int(m_words.size());
+    const int count = int(m_words->size());
     m_cells.assign(size_t(m_cols) * size_t(m_rows), Cell{});
     m_candidates.assign(size_t(count), {});
     m_placed.assign(size_t(count), 0);
@@ -171,62 +175,71 @@ bool LayoutSearch::run(std::uint64_t seed, const std::atomic_bool *cancel)
     m_crossings = 0;
     m_left = m_top = 0;
     m_right = m_bottom = -1;
+    m_rank.assign(size_t(count), 0);
+}
 
+bool LayoutSearch::run(std::uint64_t seed, const std::atomic_bool *cancel)
+{
+    const int count = int(m_words->size());
+    reset();
     SplitMix64 random(seed);
-    std::vector<std::uint32_t> rank(static_cast<size_t>(count));
-    for (std::uint32_t &r : rank)
+    for (std::uint32_t &r : m_rank)
         r = std::uint32_t(random.next());
-    const std::uint64_t salt = random.next();
+    m_salt = random.next();
 
     // The first word: one of the three longest that fit, in the middle of the box.
     std::vector<int> order(static_cast<size_t>(count));
     std::iota(order.begin(), order.end(), 0);
-    order.erase(std::remove_if(order.begin(),
-                               order.end(),
-                               [&](int w) {
-                                   const int n = int(m_words[w].size());
-                                   return n > m_cols && n > m_rows;
-                               }),
-                order.end());
+    std::erase_if(order, [&](int w) {
+        const int n = int((*m_words)[size_t(w)].size());
+        return n > m_cols && n > m_rows;
+    });
     if (order.empty())
         return true;
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return m_words[a].size() > m_words[b].size();
+        return (*m_words)[size_t(a)].size() > (*m_words)[size_t(b)].size();
     });
     const int first = order[size_t(random.below(std::min<int>(3, int(order.size()))))];
-    const int length = int(m_words[first].size());
+    const int length = int((*m_words)[size_t(first)].size());
     const bool across = length <= m_cols && (m_cols >= m_rows || length > m_rows);
     place(first,
           across ? (m_cols - length) / 2 : m_cols / 2,
           across ? m_rows / 2 : (m_rows - length) / 2,
           across);
+    return fill(cancel);
+}
 
+bool LayoutSearch::fill(const std::atomic_bool *cancel)
+{
+    const int count = int(m_words->size());
     for (int step = 1;; ++step) {
         if (cancel && step % 8 == 0 && cancel->load())
             return false;
-        // The most constrained word: fewest positions, then the best position, then the rank.
+        // The best position of all words; among equal ones the word with the fewest
+        // positions, then the rank.
         int chosen = -1;
         int chosenCount = 0;
         int chosenScore = 0;
         size_t chosenCandidate = 0;
         for (int w = 0; w < count; ++w) {
-            const std::vector<Candidate> &list = m_candidates[w];
+            const std::vector<Candidate> &list = m_candidates[size_t(w)];
             if (list.empty())
                 continue;
             const int candidates = int(list.size());
-            if (chosen >= 0 && candidates > chosenCount)
-                continue;
             int best = 0;
             size_t bestIndex = 0;
             for (size_t c = 0; c < list.size(); ++c) {
-                const int s = score(m_words[w], list[c], salt + std::uint64_t(w));
+                const int s = score((*m_words)[size_t(w)], list[c], m_salt + std::uint64_t(w));
                 if (c == 0 || s > best) {
                     best = s;
                     bestIndex = c;
                 }
             }
-            if (chosen < 0 || candidates < chosenCount
-                || (best > chosenScore || (best == chosenScore && rank[w] < rank[chosen]))) {
+            if (chosen < 0 || best > chosenScore
+                || (best == chosenScore
+                    && (candidates < chosenCount
+                        || (candidates == chosenCount
+                            && m_rank[size_t(w)] < m_rank[size_t(chosen)])))) {
                 chosen = w;
                 chosenCount = candidates;
                 chosenScore = best;
@@ -235,10 +248,116 @@ bool LayoutSearch::run(std::uint64_t seed, const std::atomic_bool *cancel)
         }
         if (chosen < 0)
             return true;
-        const Candidate candidate = m_candidates[chosen][chosenCandidate];
+        const Candidate candidate = m_candidates[size_t(chosen)][chosenCandidate];
         const int field = candidate.key >> 1;
         place(chosen, field % m_cols, field / m_cols, !(candidate.key & 1));
     }
+}
+
+void LayoutSearch::restore(std::vector<LaidWord> laid)
+{
+    reset();
+    for (const LaidWord &word : laid)
+        lay(word);
+    // Every position crossing a laid letter that has a word in one direction only, counted
+    // once: from its first crossing.
+    std::vector<std::vector<int>> fieldsByLetter(256);
+    for (int field = 0; field < int(m_cells.size()); ++field) {
+        const Cell &cell = m_cells[size_t(field)];
+        if (cell.letter != 0 && cell.dirs != 3)
+            fieldsByLetter[std::uint8_t(cell.letter)].push_back(field);
+    }
+    for (int w = 0; w < int(m_words->size()); ++w) {
+        if (m_placed[size_t(w)])
+            continue;
+        const std::string &word = (*m_words)[size_t(w)];
+        for (int k = 0; k < int(word.size()); ++k) {
+            for (const int field : fieldsByLetter[std::uint8_t(word[size_t(k)])]) {
+                const bool across = m_cells[size_t(field)].dirs == 2;
+                const int x = across ? field % m_cols - k : field % m_cols;
+                const int y = across ? field / m_cols : field / m_cols - k;
+                bool firstCrossing = x >= 0 && y >= 0;
+                for (int i = 0; firstCrossing && i < k; ++i)
+                    firstCrossing = !occupied(across ? x + i : x, across ? y : y + i);
+                const int crossings = firstCrossing ? crossingsAt(word, x, y, across) : -1;
+                if (crossings > 0)
+                    m_candidates[size_t(w)].push_back(
+                            {((y * m_cols + x) << 1) | (across ? 0 : 1), crossings});
+            }
+        }
+    }
+}
+
+bool LayoutSearch::repair(std::uint64_t seed, const std::atomic_bool *cancel)
+{
+    if (m_laid.size() < 2)
+        return true;
+    SplitMix64 random(seed);
+    for (std::uint32_t &r : m_rank)
+        r = std::uint32_t(random.next());
+    m_salt = random.next();
+    // A square patch around a random letter of a random word.
+    const LaidWord &centre = m_laid[size_t(random.below(int(m_laid.size())))];
+    const int along = random.below(int((*m_words)[size_t(centre.word)].size()));
+    const int cx = centre.across ? centre.x + along : centre.x;
+    const int cy = centre.across ? centre.y : centre.y + along;
+    const int reach = 1 + random.below(3);
+    std::vector<LaidWord> kept;
+    for (const LaidWord &word : m_laid) {
+        const int n = int((*m_words)[size_t(word.word)].size());
+        const int x1 = word.across ? word.x + n - 1 : word.x;
+        const int y1 = word.across ? word.y : word.y + n - 1;
+        if (x1 < cx - reach || word.x > cx + reach || y1 < cy - reach || word.y > cy + reach)
+            kept.push_back(word);
+    }
+    restore(largestPiece(kept));
+    if (m_laid.empty())
+        return true;
+    return fill(cancel);
+}
+
+std::vector<LaidWord> LayoutSearch::largestPiece(const std::vector<LaidWord> &laid)
+{
+    // Which word lies on each field in each direction, then a walk over the crossings.
+    std::vector<int> owner(m_cells.size() * 2, -1);
+    for (int i = 0; i < int(laid.size()); ++i) {
+        const LaidWord &word = laid[size_t(i)];
+        for (int k = 0; k < int((*m_words)[size_t(word.word)].size()); ++k) {
+            const int x = word.across ? word.x + k : word.x;
+            const int y = word.across ? word.y : word.y + k;
+            owner[size_t(y * m_cols + x) * 2 + (word.across ? 0 : 1)] = i;
+        }
+    }
+    std::vector<int> piece(laid.size(), -1);
+    std::vector<int> sizes;
+    for (int start = 0; start < int(laid.size()); ++start) {
+        if (piece[size_t(start)] >= 0)
+            continue;
+        const int id = int(sizes.size());
+        sizes.push_back(0);
+        std::vector<int> stack{start};
+        piece[size_t(start)] = id;
+        while (!stack.empty()) {
+            const LaidWord &word = laid[size_t(stack.back())];
+            stack.pop_back();
+            ++sizes.back();
+            for (int k = 0; k < int((*m_words)[size_t(word.word)].size()); ++k) {
+                const int x = word.across ? word.x + k : word.x;
+                const int y = word.across ? word.y : word.y + k;
+                const int other = owner[size_t(y * m_cols + x) * 2 + (word.across ? 1 : 0)];
+                if (other >= 0 && piece[size_t(other)] < 0) {
+                    piece[size_t(other)] = id;
+                    stack.push_back(other);
+                }
+            }
+        }
+    }
+    const int largest = int(std::max_element(sizes.begin(), sizes.end()) - sizes.begin());
+    std::vector<LaidWord> result;
+    for (int i = 0; i < int(laid.size()); ++i)
+        if (piece[size_t(i)] == largest)
+            result.push_back(laid[size_t(i)]);
+    return result;
 }
 
 } // namespace gs

@@ -48,6 +48,12 @@ public:
     // stay and form a sound layout).
     bool run(std::uint64_t seed, const std::atomic_bool *cancel);
 
+    // Lays the words (a sound layout in this box) and the positions left for the others.
+    void restore(std::vector<LaidWord> laid);
+    // Takes out the words that reach into a random patch of the board, keeps the largest
+    // connected piece of the rest and fills again; false when cancel was raised.
+    bool repair(std::uint64_t seed, const std::atomic_bool *cancel);
+
     const std::vector<LaidWord> &laid() const { return m_laid; }
     int crossings() const { return m_crossings; }
     // The used box: first and last column and row holding a letter.
@@ -73,18 +79,27 @@ private:
     // Crossings of word laid at (x, y) in the direction, or -1 when it may not lie there.
     int crossingsAt(const std::string &word, int x, int y, bool across) const;
     int score(const std::string &word, const Candidate &candidate, std::uint64_t salt) const;
+    void reset();
+    // Writes the word's letters without looking at the positions of the others.
+    void lay(const LaidWord &laid);
     void place(int word, int x, int y, bool across);
+    // Lays the best position of all words, one after the other, until none is left.
+    bool fill(const std::atomic_bool *cancel);
+    std::vector<LaidWord> largestPiece(const std::vector<LaidWord> &laid);
     // Drops the positions the last laid word spoilt, updates those it touches and adds
     // those that cross it.
     void updateCandidates(const LaidWord &last);
 
-    const std::vector<std::string> &m_words;
+    const std::vector<std::string> *m_words;
     int m_cols;
     int m_rows;
     std::vector<Cell> m_cells;
     std::vector<std::vector<Candidate>> m_candidates;
     std::vector<char> m_placed;
     std::vector<LaidWord> m_laid;
+    // Tie-breaking order of the words and the noise of the scores, drawn per run.
+    std::vector<std::uint32_t> m_rank;
+    std::uint64_t m_salt = 0;
     int m_crossings = 0;
     int m_left = 0;
     int m_top = 0;

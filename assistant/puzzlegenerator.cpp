@@ -83,11 +83,16 @@ struct Candidate
     }
 };
 
-// How many runs a list of n words gets: the same on every machine, so that a run that ends
-// before the time budget gives the same layout everywhere.
+// How many fresh runs and how many repairs a list of n words gets: the same on every machine,
+// so that a search that ends before the time budget gives the same layout everywhere.
 int runsFor(int n)
 {
     return std::clamp(9000 / std::max(n, 1), 4, 300);
+}
+
+int repairsFor(int n)
+{
+    return std::clamp(200000 / std::max(n, 1), 20, 2000);
 }
 
 } // namespace
@@ -137,33 +142,39 @@ GeneratedLayout generatePuzzle(const std::vector<GeneratorEntry> &entries,
     const int rows = std::clamp(options.maxRows, 2, MaxRows - 1);
     const SearchWords words = searchWords(entries);
 
-    const int total = runsFor(int(words.letters.size()));
+    const int count = int(words.letters.size());
+    const int runs = runsFor(count);
+    const int repairs = repairsFor(count);
     int done = 0;
-    bool stopped = words.letters.empty();
+    bool stopped = count == 0;
+    // Ends the search on cancel and at the end of the time budget.
+    const auto keepGoing = [&](bool finished) {
+        ++done;
+        if (progress)
+            progress(std::min(100, done * 100 / (runs + repairs)));
+        stopped = !finished || Clock::now() - start >= std::chrono::milliseconds(options.budgetMs);
+        return !stopped;
+    };
     Candidate best;
-    // One run in a box of c x r; true when it gave a better layout.
+    // One fresh run in a box of c x r; true when it gave a better layout.
     const auto attempt = [&](int c, int r) {
         LayoutSearch search(words.letters, c, r);
-        SplitMix64 seeds(options.seed ^ (std::uint64_t(done) * 0xD1B54A32D192ED03ull));
-        stopped = !search.run(seeds.next(), cancel);
-        ++done;
-        stopped = stopped || done >= total
-                  || Clock::now() - start >= std::chrono::milliseconds(options.budgetMs);
-        if (progress)
-            progress(done * 100 / total);
+        keepGoing(search.run(SplitMix64(options.seed ^ std::uint64_t(done) << 32).next(), cancel));
         const Candidate candidate(search);
         if (done > 1 && !candidate.betterThan(best))
             return false;
         best = candidate;
         return true;
     };
+    const auto allLaid = [&] { return int(best.laid.size()) == count; };
 
-    // A third of the runs in the whole box, then smaller boxes while a run fills one as well.
-    for (int i = 0; !stopped && i < std::max(1, total / 3); ++i)
+    // A third of the runs in the whole box.
+    for (int i = 0; !stopped && i < std::max(1, runs / 3); ++i)
         attempt(cols, rows);
-    const int triesPerBox = std::max(2, total / 12);
-    bool shrinking = true;
-    while (!stopped && shrinking) {
+    // All words laid: smaller boxes while a run fills one as well.
+    const int triesPerBox = std::max(2, runs / 12);
+    bool shrinking = allLaid();
+    while (!stopped && shrinking && done < runs) {
         shrinking = false;
         const int w = best.width;
         const int h = best.height;
@@ -172,16 +183,39 @@ GeneratedLayout generatePuzzle(const std::vector<GeneratorEntry> &entries,
         for (const bool narrower : {narrowFirst, !narrowFirst}) {
             const int c = narrower ? w - 1 : w;
             const int r = narrower ? h : h - 1;
-            if (c < 2 || r < 2)
-                continue;
-            for (int t = 0; !stopped && !shrinking && t < triesPerBox; ++t)
+            for (int t = 0; c >= 2 && r >= 2 && !stopped && !shrinking && t < triesPerBox; ++t)
                 shrinking = attempt(c, r);
             if (shrinking || stopped)
                 break;
         }
     }
-    while (!stopped && !best.laid.empty())
+    while (!stopped && allLaid() && done < runs)
         attempt(best.width, best.height);
+
+    // Words left over: repairs of the best layout, centred in the whole box; a repair that
+    // lays as many words as before is kept and repaired further.
+    if (!stopped && !allLaid() && !best.laid.empty()) {
+        LayoutSearch search(words.letters, cols, rows);
+        std::vector<LaidWord> laid = best.laid;
+        for (LaidWord &word : laid) {
+            word.x += (cols - best.width) / 2 - best.left;
+            word.y += (rows - best.height) / 2 - best.top;
+        }
+        search.restore(laid);
+        LayoutSearch current = search;
+        for (int i = 0; !stopped && i < repairs && !allLaid(); ++i) {
+            keepGoing(search.repair(SplitMix64(options.seed ^ std::uint64_t(i) << 40).next(),
+                                    cancel));
+            if (search.laid().size() < current.laid().size()) {
+                search = current;
+                continue;
+            }
+            current = search;
+            const Candidate candidate(search);
+            if (candidate.betterThan(best))
+                best = candidate;
+        }
+    }
 
     GeneratedLayout layout;
     layout.skipped = words.skipped;
