@@ -217,6 +217,8 @@ GeneratedLayout generatePuzzle(const std::vector<GeneratorEntry> &entries,
         }
     }
 
+    if (progress)
+        progress(100);
     GeneratedLayout layout;
     layout.skipped = words.skipped;
     std::vector<char> placed(entries.size(), 0);
