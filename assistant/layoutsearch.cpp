@@ -21,11 +21,6 @@ LayoutSearch::LayoutSearch(const std::vector<std::string> &words, int cols, int 
 {
 }
 
-bool LayoutSearch::occupied(int x, int y) const
-{
-    return x >= 0 && y >= 0 && x < m_cols && y < m_rows && m_cells[y * m_cols + x].letter != 0;
-}
-
 int LayoutSearch::crossingsAt(const std::string &word, int x, int y, bool across) const
 {
     const int n = int(word.size());
@@ -40,7 +35,7 @@ int LayoutSearch::crossingsAt(const std::string &word, int x, int y, bool across
     for (int i = 0; i < n; ++i) {
         const int cx = x + dx * i;
         const int cy = y + dy * i;
-        const Cell &cell = m_cells[cy * m_cols + cx];
+        const Cell &cell = at(cx, cy);
         if (cell.letter != 0) {
             if (cell.letter != word[i] || (cell.dirs & own))
                 return -1;
@@ -79,8 +74,7 @@ void LayoutSearch::lay(const LaidWord &laid)
     const int n = int(letters.size());
     const std::uint8_t own = laid.across ? 1 : 2;
     for (int i = 0; i < n; ++i) {
-        Cell &cell = m_cells[size_t((laid.across ? laid.y : laid.y + i) * m_cols
-                                    + (laid.across ? laid.x + i : laid.x))];
+        Cell &cell = at(laid.across ? laid.x + i : laid.x, laid.across ? laid.y : laid.y + i);
         if (cell.letter != 0)
             ++m_crossings;
         cell.letter = letters[size_t(i)];
@@ -168,7 +162,7 @@ void LayoutSearch::updateCandidates(const LaidWord &last)
 void LayoutSearch::reset()
 {
     const int count = int(m_words->size());
-    m_cells.assign(size_t(m_cols) * size_t(m_rows), Cell{});
+    m_cells.assign(size_t(m_cols + 2) * size_t(m_rows + 2), Cell{});
     m_candidates.assign(size_t(count), {});
     m_placed.assign(size_t(count), 0);
     m_laid.clear();
@@ -262,8 +256,8 @@ void LayoutSearch::restore(std::vector<LaidWord> laid)
     // Every position crossing a laid letter that has a word in one direction only, counted
     // once: from its first crossing.
     std::vector<std::vector<int>> fieldsByLetter(256);
-    for (int field = 0; field < int(m_cells.size()); ++field) {
-        const Cell &cell = m_cells[size_t(field)];
+    for (int field = 0; field < m_cols * m_rows; ++field) {
+        const Cell &cell = at(field % m_cols, field / m_cols);
         if (cell.letter != 0 && cell.dirs != 3)
             fieldsByLetter[std::uint8_t(cell.letter)].push_back(field);
     }
@@ -273,7 +267,7 @@ void LayoutSearch::restore(std::vector<LaidWord> laid)
         const std::string &word = (*m_words)[size_t(w)];
         for (int k = 0; k < int(word.size()); ++k) {
             for (const int field : fieldsByLetter[std::uint8_t(word[size_t(k)])]) {
-                const bool across = m_cells[size_t(field)].dirs == 2;
+                const bool across = at(field % m_cols, field / m_cols).dirs == 2;
                 const int x = across ? field % m_cols - k : field % m_cols;
                 const int y = across ? field / m_cols : field / m_cols - k;
                 bool firstCrossing = x >= 0 && y >= 0;
@@ -319,7 +313,7 @@ bool LayoutSearch::repair(std::uint64_t seed, const std::atomic_bool *cancel)
 std::vector<LaidWord> LayoutSearch::largestPiece(const std::vector<LaidWord> &laid)
 {
     // Which word lies on each field in each direction, then a walk over the crossings.
-    std::vector<int> owner(m_cells.size() * 2, -1);
+    std::vector<int> owner(size_t(m_cols * m_rows) * 2, -1);
     for (int i = 0; i < int(laid.size()); ++i) {
         const LaidWord &word = laid[size_t(i)];
         for (int k = 0; k < int((*m_words)[size_t(word.word)].size()); ++k) {

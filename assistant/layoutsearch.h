@@ -75,7 +75,11 @@ private:
         int crossings = 0;
     };
 
-    bool occupied(int x, int y) const;
+    // The field at column x and row y from -1 to cols and rows: the box has a ring of fields
+    // that stay empty, so that neighbours need no bounds check.
+    Cell &at(int x, int y) { return m_cells[size_t((y + 1) * (m_cols + 2) + x + 1)]; }
+    const Cell &at(int x, int y) const { return m_cells[size_t((y + 1) * (m_cols + 2) + x + 1)]; }
+    bool occupied(int x, int y) const { return at(x, y).letter != 0; }
     // Crossings of word laid at (x, y) in the direction, or -1 when it may not lie there.
     int crossingsAt(const std::string &word, int x, int y, bool across) const;
     int score(const std::string &word, const Candidate &candidate, std::uint64_t salt) const;
