@@ -65,7 +65,7 @@ int LayoutSearch::score(const std::string &word,
                        / std::max(m_cols, m_rows);
     const int skew = std::abs(newWidth * m_rows - newHeight * m_cols) / std::max(m_cols, m_rows);
     const std::uint64_t noise = SplitMix64(salt ^ (std::uint64_t(candidate.key) << 20)).next();
-    return candidate.crossings * 40 - growth * 3 - skew + int(noise & 7);
+    return candidate.crossings * 40 - growth * 3 - skew + int(noise % std::uint64_t(m_noise));
 }
 
 void LayoutSearch::lay(const LaidWord &laid)
@@ -180,6 +180,7 @@ bool LayoutSearch::run(std::uint64_t seed, const std::atomic_bool *cancel)
     for (std::uint32_t &r : m_rank)
         r = std::uint32_t(random.next());
     m_salt = random.next();
+    m_noise = 8;
 
     // The first word: one of the three longest that fit, in the middle of the box.
     std::vector<int> order(static_cast<size_t>(count));
@@ -290,6 +291,8 @@ bool LayoutSearch::repair(std::uint64_t seed, const std::atomic_bool *cancel)
     for (std::uint32_t &r : m_rank)
         r = std::uint32_t(random.next());
     m_salt = random.next();
+    // More noise than in a fresh run, so that the words taken out do not simply come back.
+    m_noise = 24;
     // A square patch around a random letter of a random word.
     const LaidWord &centre = m_laid[size_t(random.below(int(m_laid.size())))];
     const int along = random.below(int((*m_words)[size_t(centre.word)].size()));

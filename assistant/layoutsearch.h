@@ -104,6 +104,8 @@ private:
     // Tie-breaking order of the words and the noise of the scores, drawn per run.
     std::vector<std::uint32_t> m_rank;
     std::uint64_t m_salt = 0;
+    // Scores get a random addition below this.
+    int m_noise = 8;
     int m_crossings = 0;
     int m_left = 0;
     int m_top = 0;
