@@ -19,6 +19,8 @@ LayoutSearch::LayoutSearch(const std::vector<std::string> &words, int cols, int 
     , m_cols(cols)
     , m_rows(rows)
 {
+    for (const std::string &word : words)
+        m_longest = std::max(m_longest, int(word.size()));
 }
 
 int LayoutSearch::crossingsAt(const std::string &word, int x, int y, bool across) const
@@ -83,6 +85,12 @@ void LayoutSearch::lay(const LaidWord &laid)
     m_placed[size_t(laid.word)] = 1;
     m_candidates[size_t(laid.word)].clear();
     m_laid.push_back(laid);
+    extendBox(laid);
+}
+
+void LayoutSearch::extendBox(const LaidWord &laid)
+{
+    const int n = int((*m_words)[size_t(laid.word)].size());
     if (m_right < m_left) {
         m_left = m_right = laid.x;
         m_top = m_bottom = laid.y;
@@ -254,6 +262,15 @@ void LayoutSearch::restore(std::vector<LaidWord> laid)
     reset();
     for (const LaidWord &word : laid)
         lay(word);
+    std::vector<int> open;
+    for (int w = 0; w < int(m_words->size()); ++w)
+        if (!m_placed[size_t(w)])
+            open.push_back(w);
+    addCandidates(open);
+}
+
+void LayoutSearch::addCandidates(const std::vector<int> &words)
+{
     // Every position crossing a laid letter that has a word in one direction only, counted
     // once: from its first crossing.
     std::vector<std::vector<int>> fieldsByLetter(256);
@@ -262,9 +279,7 @@ void LayoutSearch::restore(std::vector<LaidWord> laid)
         if (cell.letter != 0 && cell.dirs != 3)
             fieldsByLetter[std::uint8_t(cell.letter)].push_back(field);
     }
-    for (int w = 0; w < int(m_words->size()); ++w) {
-        if (m_placed[size_t(w)])
-            continue;
+    for (const int w : words) {
         const std::string &word = (*m_words)[size_t(w)];
         for (int k = 0; k < int(word.size()); ++k) {
             for (const int field : fieldsByLetter[std::uint8_t(word[size_t(k)])]) {
@@ -307,10 +322,98 @@ bool LayoutSearch::repair(std::uint64_t seed, const std::atomic_bool *cancel)
         if (x1 < cx - reach || word.x > cx + reach || y1 < cy - reach || word.y > cy + reach)
             kept.push_back(word);
     }
-    restore(largestPiece(kept));
+    takeOut(largestPiece(kept));
     if (m_laid.empty())
         return true;
     return fill(cancel);
+}
+
+void LayoutSearch::takeOut(const std::vector<LaidWord> &keep)
+{
+    std::vector<char> kept(m_words->size(), 0);
+    for (const LaidWord &word : keep)
+        kept[size_t(word.word)] = 1;
+    // The fields that change, with their ring of neighbours: the zone.
+    int zx0 = m_cols;
+    int zy0 = m_rows;
+    int zx1 = -1;
+    int zy1 = -1;
+    std::vector<int> out;
+    for (const LaidWord &word : m_laid) {
+        if (kept[size_t(word.word)])
+            continue;
+        out.push_back(word.word);
+        m_placed[size_t(word.word)] = 0;
+        const int n = int((*m_words)[size_t(word.word)].size());
+        const std::uint8_t own = word.across ? 1 : 2;
+        for (int i = 0; i < n; ++i) {
+            Cell &cell = at(word.across ? word.x + i : word.x, word.across ? word.y : word.y + i);
+            if (cell.dirs == 3)
+                --m_crossings;
+            cell.dirs &= std::uint8_t(~own);
+            if (cell.dirs == 0)
+                cell.letter = 0;
+        }
+        zx0 = std::min(zx0, word.x - 1);
+        zy0 = std::min(zy0, word.y - 1);
+        zx1 = std::max(zx1, (word.across ? word.x + n - 1 : word.x) + 1);
+        zy1 = std::max(zy1, (word.across ? word.y : word.y + n - 1) + 1);
+    }
+    if (out.empty())
+        return;
+    m_laid = keep;
+    m_left = m_top = 0;
+    m_right = m_bottom = -1;
+    for (const LaidWord &word : m_laid)
+        extendBox(word);
+    const auto reachesZone = [&](int x, int y, bool across, int n) {
+        return x - 1 <= zx1 && y - 1 <= zy1 && (across ? x + n : x + 1) >= zx0
+               && (across ? y + 1 : y + n) >= zy0;
+    };
+    // Positions of the open words that reach into the zone are dropped and found again: every
+    // position through a laid letter that reaches the zone, from its first crossing.
+    std::vector<int> open;
+    for (int w = 0; w < int(m_words->size()); ++w) {
+        if (m_placed[size_t(w)] || std::find(out.begin(), out.end(), w) != out.end())
+            continue;
+        open.push_back(w);
+        const int n = int((*m_words)[size_t(w)].size());
+        std::erase_if(m_candidates[size_t(w)], [&](const Candidate &candidate) {
+            const int field = candidate.key >> 1;
+            return reachesZone(field % m_cols, field / m_cols, !(candidate.key & 1), n);
+        });
+    }
+    const int reach = m_longest + 1;
+    for (int y = std::max(0, zy0 - reach); y <= std::min(m_rows - 1, zy1 + reach); ++y) {
+        for (int x = std::max(0, zx0 - reach); x <= std::min(m_cols - 1, zx1 + reach); ++x) {
+            const Cell &cell = at(x, y);
+            if (cell.letter == 0 || cell.dirs == 3)
+                continue;
+            const bool across = cell.dirs == 2;
+            if (across ? y < zy0 - 1 || y > zy1 + 1 : x < zx0 - 1 || x > zx1 + 1)
+                continue;
+            for (const int w : open) {
+                const std::string &word = (*m_words)[size_t(w)];
+                const int n = int(word.size());
+                for (int k = 0; k < n; ++k) {
+                    if (word[size_t(k)] != cell.letter)
+                        continue;
+                    const int sx = across ? x - k : x;
+                    const int sy = across ? y : y - k;
+                    if (sx < 0 || sy < 0 || !reachesZone(sx, sy, across, n))
+                        continue;
+                    bool firstCrossing = true;
+                    for (int i = 0; firstCrossing && i < k; ++i)
+                        firstCrossing = !occupied(across ? sx + i : sx, across ? sy : sy + i);
+                    if (firstCrossing && crossingsAt(word, sx, sy, across) > 0)
+                        m_candidates[size_t(w)].push_back(
+                                {((sy * m_cols + sx) << 1) | (across ? 0 : 1),
+                                 crossingsAt(word, sx, sy, across)});
+                }
+            }
+        }
+    }
+    addCandidates(out);
 }
 
 std::vector<LaidWord> LayoutSearch::largestPiece(const std::vector<LaidWord> &laid)

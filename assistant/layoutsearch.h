@@ -89,6 +89,12 @@ private:
     void place(int word, int x, int y, bool across);
     // Lays the best position of all words, one after the other, until none is left.
     bool fill(const std::atomic_bool *cancel);
+    // The positions of the given words that cross what is laid.
+    void addCandidates(const std::vector<int> &words);
+    // Takes out every laid word not in keep (which stays one piece) and updates the positions
+    // of the open words near the fields that changed.
+    void takeOut(const std::vector<LaidWord> &keep);
+    void extendBox(const LaidWord &laid);
     std::vector<LaidWord> largestPiece(const std::vector<LaidWord> &laid);
     // Drops the positions the last laid word spoilt, updates those it touches and adds
     // those that cross it.
@@ -97,6 +103,7 @@ private:
     const std::vector<std::string> *m_words;
     int m_cols;
     int m_rows;
+    int m_longest = 0;
     std::vector<Cell> m_cells;
     std::vector<std::vector<Candidate>> m_candidates;
     std::vector<char> m_placed;
