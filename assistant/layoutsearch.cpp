@@ -372,12 +372,14 @@ void LayoutSearch::takeOut(const std::vector<LaidWord> &keep)
     };
     // Positions of the open words that reach into the zone are dropped and found again: every
     // position through a laid letter that reaches the zone, from its first crossing.
-    std::vector<int> open;
+    std::vector<std::vector<std::pair<int, int>>> openLetters(256);
     for (int w = 0; w < int(m_words->size()); ++w) {
         if (m_placed[size_t(w)] || std::find(out.begin(), out.end(), w) != out.end())
             continue;
-        open.push_back(w);
-        const int n = int((*m_words)[size_t(w)].size());
+        const std::string &word = (*m_words)[size_t(w)];
+        const int n = int(word.size());
+        for (int k = 0; k < n; ++k)
+            openLetters[std::uint8_t(word[size_t(k)])].emplace_back(w, k);
         std::erase_if(m_candidates[size_t(w)], [&](const Candidate &candidate) {
             const int field = candidate.key >> 1;
             return reachesZone(field % m_cols, field / m_cols, !(candidate.key & 1), n);
@@ -392,24 +394,20 @@ void LayoutSearch::takeOut(const std::vector<LaidWord> &keep)
             const bool across = cell.dirs == 2;
             if (across ? y < zy0 - 1 || y > zy1 + 1 : x < zx0 - 1 || x > zx1 + 1)
                 continue;
-            for (const int w : open) {
+            for (const auto &[w, k] : openLetters[std::uint8_t(cell.letter)]) {
                 const std::string &word = (*m_words)[size_t(w)];
                 const int n = int(word.size());
-                for (int k = 0; k < n; ++k) {
-                    if (word[size_t(k)] != cell.letter)
-                        continue;
-                    const int sx = across ? x - k : x;
-                    const int sy = across ? y : y - k;
-                    if (sx < 0 || sy < 0 || !reachesZone(sx, sy, across, n))
-                        continue;
-                    bool firstCrossing = true;
-                    for (int i = 0; firstCrossing && i < k; ++i)
-                        firstCrossing = !occupied(across ? sx + i : sx, across ? sy : sy + i);
-                    if (firstCrossing && crossingsAt(word, sx, sy, across) > 0)
-                        m_candidates[size_t(w)].push_back(
-                                {((sy * m_cols + sx) << 1) | (across ? 0 : 1),
-                                 crossingsAt(word, sx, sy, across)});
-                }
+                const int sx = across ? x - k : x;
+                const int sy = across ? y : y - k;
+                if (sx < 0 || sy < 0 || !reachesZone(sx, sy, across, n))
+                    continue;
+                bool firstCrossing = true;
+                for (int i = 0; firstCrossing && i < k; ++i)
+                    firstCrossing = !occupied(across ? sx + i : sx, across ? sy : sy + i);
+                const int crossings = firstCrossing ? crossingsAt(word, sx, sy, across) : -1;
+                if (crossings > 0)
+                    m_candidates[size_t(w)].push_back(
+                            {((sy * m_cols + sx) << 1) | (across ? 0 : 1), crossings});
             }
         }
     }
