@@ -269,6 +269,22 @@ void LayoutSearch::restore(std::vector<LaidWord> laid)
     addCandidates(open);
 }
 
+void LayoutSearch::addThrough(int w, int k, int x, int y)
+{
+    const bool across = at(x, y).dirs == 2;
+    const int sx = across ? x - k : x;
+    const int sy = across ? y : y - k;
+    if (sx < 0 || sy < 0)
+        return;
+    for (int i = 0; i < k; ++i)
+        if (occupied(across ? sx + i : sx, across ? sy : sy + i))
+            return;
+    const int crossings = crossingsAt((*m_words)[size_t(w)], sx, sy, across);
+    if (crossings > 0)
+        m_candidates[size_t(w)].push_back(
+                {((sy * m_cols + sx) << 1) | (across ? 0 : 1), crossings});
+}
+
 void LayoutSearch::addCandidates(const std::vector<int> &words)
 {
     // Every position crossing a laid letter that has a word in one direction only, counted
@@ -282,18 +298,8 @@ void LayoutSearch::addCandidates(const std::vector<int> &words)
     for (const int w : words) {
         const std::string &word = (*m_words)[size_t(w)];
         for (int k = 0; k < int(word.size()); ++k) {
-            for (const int field : fieldsByLetter[std::uint8_t(word[size_t(k)])]) {
-                const bool across = at(field % m_cols, field / m_cols).dirs == 2;
-                const int x = across ? field % m_cols - k : field % m_cols;
-                const int y = across ? field / m_cols : field / m_cols - k;
-                bool firstCrossing = x >= 0 && y >= 0;
-                for (int i = 0; firstCrossing && i < k; ++i)
-                    firstCrossing = !occupied(across ? x + i : x, across ? y : y + i);
-                const int crossings = firstCrossing ? crossingsAt(word, x, y, across) : -1;
-                if (crossings > 0)
-                    m_candidates[size_t(w)].push_back(
-                            {((y * m_cols + x) << 1) | (across ? 0 : 1), crossings});
-            }
+            for (const int field : fieldsByLetter[std::uint8_t(word[size_t(k)])])
+                addThrough(w, k, field % m_cols, field / m_cols);
         }
     }
 }
@@ -395,19 +401,9 @@ void LayoutSearch::takeOut(const std::vector<LaidWord> &keep)
             if (across ? y < zy0 - 1 || y > zy1 + 1 : x < zx0 - 1 || x > zx1 + 1)
                 continue;
             for (const auto &[w, k] : openLetters[std::uint8_t(cell.letter)]) {
-                const std::string &word = (*m_words)[size_t(w)];
-                const int n = int(word.size());
-                const int sx = across ? x - k : x;
-                const int sy = across ? y : y - k;
-                if (sx < 0 || sy < 0 || !reachesZone(sx, sy, across, n))
-                    continue;
-                bool firstCrossing = true;
-                for (int i = 0; firstCrossing && i < k; ++i)
-                    firstCrossing = !occupied(across ? sx + i : sx, across ? sy : sy + i);
-                const int crossings = firstCrossing ? crossingsAt(word, sx, sy, across) : -1;
-                if (crossings > 0)
-                    m_candidates[size_t(w)].push_back(
-                            {((sy * m_cols + sx) << 1) | (across ? 0 : 1), crossings});
+                const int n = int((*m_words)[size_t(w)].size());
+                if (reachesZone(across ? x - k : x, across ? y : y - k, across, n))
+                    addThrough(w, k, x, y);
             }
         }
     }

@@ -89,6 +89,9 @@ private:
     void place(int word, int x, int y, bool across);
     // Lays the best position of all words, one after the other, until none is left.
     bool fill(const std::atomic_bool *cancel);
+    // The position of word w with its letter k on the laid field (x, y), across the one word
+    // there, when that field is the position's first crossing and the word fits.
+    void addThrough(int w, int k, int x, int y);
     // The positions of the given words that cross what is laid.
     void addCandidates(const std::vector<int> &words);
     // Takes out every laid word not in keep (which stays one piece) and updates the positions
