@@ -19,8 +19,14 @@ LayoutSearch::LayoutSearch(const std::vector<std::string> &words, int cols, int 
     , m_cols(cols)
     , m_rows(rows)
 {
-    for (const std::string &word : words)
+    auto index = std::make_shared<std::vector<std::vector<std::pair<int, int>>>>(256);
+    for (int w = 0; w < int(words.size()); ++w) {
+        const std::string &word = words[size_t(w)];
         m_longest = std::max(m_longest, int(word.size()));
+        for (int k = 0; k < int(word.size()); ++k)
+            (*index)[std::uint8_t(word[size_t(k)])].emplace_back(w, k);
+    }
+    m_wordsByLetter = std::move(index);
 }
 
 int LayoutSearch::crossingsAt(const std::string &word, int x, int y, bool across) const
@@ -110,59 +116,56 @@ void LayoutSearch::place(int word, int x, int y, bool across)
 
 void LayoutSearch::updateCandidates(const LaidWord &last)
 {
-    const std::string &lastLetters = (*m_words)[last.word];
+    const std::string &lastLetters = (*m_words)[size_t(last.word)];
     const int n = int(lastLetters.size());
-    // The fields the last word changed, with the ring of neighbours its letters now block.
-    const int x0 = last.x - 1;
-    const int y0 = last.y - 1;
-    const int x1 = last.across ? last.x + n : last.x + 1;
-    const int y1 = last.across ? last.y + 1 : last.y + n;
-    std::vector<int> touched;
+    const int lastRight = last.across ? last.x + n - 1 : last.x;
+    const int lastBottom = last.across ? last.y : last.y + n - 1;
+    // Positions on the last word's fields go (those across it are found again below); those
+    // beside it are looked at again.
     for (int w = 0; w < int(m_words->size()); ++w) {
-        if (m_placed[w])
+        if (m_placed[size_t(w)])
             continue;
-        const std::string &word = (*m_words)[w];
+        const std::string &word = (*m_words)[size_t(w)];
         const int length = int(word.size());
-        std::vector<Candidate> &list = m_candidates[w];
-        touched.clear();
+        std::vector<Candidate> &list = m_candidates[size_t(w)];
         size_t kept = 0;
         for (const Candidate &candidate : list) {
             const int field = candidate.key >> 1;
             const bool across = !(candidate.key & 1);
             const int x = field % m_cols;
             const int y = field / m_cols;
-            const bool apart = x - 1 > x1 || y - 1 > y1 || (across ? x + length : x + 1) < x0
-                               || (across ? y + 1 : y + length) < y0;
+            const int right = across ? x + length - 1 : x;
+            const int bottom = across ? y : y + length - 1;
+            if (x <= lastRight && y <= lastBottom && right >= last.x && bottom >= last.y)
+                continue;
             Candidate updated = candidate;
-            if (!apart) {
+            if (x - 1 <= lastRight + 1 && y - 1 <= lastBottom + 1 && right + 1 >= last.x - 1
+                && bottom + 1 >= last.y - 1) {
                 updated.crossings = crossingsAt(word, x, y, across);
                 if (updated.crossings < 0)
                     continue;
-                touched.push_back(candidate.key);
             }
             list[kept++] = updated;
         }
         list.resize(kept);
-        // Positions that cross the last word, laid across it.
-        for (int i = 0; i < n; ++i) {
-            const int px = last.across ? last.x + i : last.x;
-            const int py = last.across ? last.y : last.y + i;
-            for (int k = 0; k < length; ++k) {
-                if (word[k] != lastLetters[i])
-                    continue;
-                const int x = last.across ? px : px - k;
-                const int y = last.across ? py - k : py;
-                if (x < 0 || y < 0)
-                    continue;
-                const int key = ((y * m_cols + x) << 1) | (last.across ? 1 : 0);
-                if (std::find(touched.begin(), touched.end(), key) != touched.end())
-                    continue;
-                const int crossings = crossingsAt(word, x, y, !last.across);
-                if (crossings > 0) {
-                    list.push_back({key, crossings});
-                    touched.push_back(key);
-                }
-            }
+    }
+    // Every position across the last word, through one of its fields it has alone.
+    for (int i = 0; i < n; ++i) {
+        const int px = last.across ? last.x + i : last.x;
+        const int py = last.across ? last.y : last.y + i;
+        if (at(px, py).dirs == 3)
+            continue;
+        for (const auto &[w, k] : (*m_wordsByLetter)[std::uint8_t(lastLetters[size_t(i)])]) {
+            if (m_placed[size_t(w)])
+                continue;
+            const int x = last.across ? px : px - k;
+            const int y = last.across ? py - k : py;
+            if (x < 0 || y < 0)
+                continue;
+            const int crossings = crossingsAt((*m_words)[size_t(w)], x, y, !last.across);
+            if (crossings > 0)
+                m_candidates[size_t(w)].push_back(
+                        {((y * m_cols + x) << 1) | (last.across ? 1 : 0), crossings});
         }
     }
 }

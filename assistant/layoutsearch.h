@@ -2,7 +2,9 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gs {
@@ -107,6 +109,8 @@ private:
     int m_cols;
     int m_rows;
     int m_longest = 0;
+    // Per letter, every word and index where it occurs; shared by the copies of a search.
+    std::shared_ptr<const std::vector<std::vector<std::pair<int, int>>>> m_wordsByLetter;
     std::vector<Cell> m_cells;
     std::vector<std::vector<Candidate>> m_candidates;
     std::vector<char> m_placed;
