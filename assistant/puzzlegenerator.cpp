@@ -92,7 +92,7 @@ int runsFor(int n)
 
 int repairsFor(int n)
 {
-    return std::clamp(400000 / std::max(n, 1), 20, 3000);
+    return std::clamp(600000 / std::max(n, 1), 20, 3000);
 }
 
 } // namespace
