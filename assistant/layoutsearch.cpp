@@ -38,6 +38,10 @@ int LayoutSearch::crossingsAt(const std::string &word, int x, int y, bool across
         return -1;
     if (occupied(x - dx, y - dy) || occupied(x + dx * n, y + dy * n))
         return -1;
+    // Numbers drawn outside go into the empty field before a word: an across word starting
+    // right above-right of a down word's start would put both into one field.
+    if (across ? (at(x - 1, y + 1).dirs & 2) : (at(x + 1, y - 1).dirs & 1))
+        return -1;
     const std::uint8_t own = across ? 1 : 2;
     int crossings = 0;
     for (int i = 0; i < n; ++i) {

@@ -134,6 +134,11 @@ class TestPuzzleGenerator : public QObject
                 || number->Text != list[size_t(word.entry)].definition)
                 return QStringLiteral("no number for entry %1").arg(word.entry);
         }
+        // Numbers drawn outside (left of across, above down words) never share a field.
+        for (const TClueNumber &a : Puzzle.Numbers)
+            for (const TClueNumber &b : Puzzle.Numbers)
+                if (a.Hor && !b.Hor && b.Col == a.Col - 1 && b.Row == a.Row + 1)
+                    return QStringLiteral("numbers %1 and %2 on one field").arg(a.Num).arg(b.Num);
         // Every entry either laid or left out for its reason.
         std::set<std::string> seen;
         for (int i = 0; i < int(list.size()); ++i) {
