@@ -1,4 +1,4 @@
-#include "core/cp1252.h"
+#include "core/boardediting.h"
 #include "core/puzzle.h"
 #include "document/documentfile.h"
 #include "support/runprogram.h"
@@ -53,17 +53,8 @@ private slots:
                                                              {"M\xD6WE", "am Meer"},
                                                              {"ESEL", "grau"}};
         std::map<std::string, std::string> found;
-        for (const gs::TClueNumber &number : gs::Puzzle.Numbers) {
-            std::string word;
-            for (int i = 0;; ++i) {
-                const std::string letter = gs::GetLetter(
-                        gs::letterPosition({number.Col, number.Row}, number.Hor, i));
-                if (letter.empty())
-                    break;
-                word += letter;
-            }
-            found[word] = number.Text;
-        }
+        for (const gs::TClueNumber &number : gs::Puzzle.Numbers)
+            found[gs::ReadWord(number)] = number.Text;
         QVERIFY(found == definitions);
 
         // The same list and seed give the same file; FILE keeps its field size.
