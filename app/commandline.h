@@ -3,7 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 class QCoreApplication;
+class QCommandLineParser;
 
 namespace gs {
 
@@ -11,14 +14,23 @@ class OutputSettings;
 
 // The program's command line: "gitterstern [FILE]" opens FILE in the editor; the headless
 // tasks work without showing a window: "--convert OUT IN" converts a document,
-// "--fit-words WORDS OUT [IN]" fits a word list into a document, "--export-image OUT IN
-// [--no-letters]" writes its picture, "--export-html OUT.htm IN" its web page,
-// "--export-web OUT.html IN" its web puzzle and "--export-ipuz OUT.ipuz IN" an ipuz file for other
-// crossword programs.
+// "--fit-words WORDS OUT [IN]" fits a word list into a document, "--generate WORDS OUT [IN]"
+// builds a puzzle from a word list with definitions, "--export-image OUT IN [--no-letters]"
+// writes its picture, "--export-html OUT.htm IN" its web page, "--export-web OUT.html IN" its
+// web puzzle and "--export-ipuz OUT.ipuz IN" an ipuz file for other crossword programs.
 class CommandLine
 {
 public:
-    enum class Task { Edit, Convert, FitWords, ExportImage, ExportHtml, ExportWeb, ExportIpuz };
+    enum class Task {
+        Edit,
+        Convert,
+        FitWords,
+        Generate,
+        ExportImage,
+        ExportHtml,
+        ExportWeb,
+        ExportIpuz
+    };
 
     // Reads the arguments before any application object exists, so that --help and the
     // headless tasks work without a display. Prints the usage and ends the process for --help
@@ -42,6 +54,12 @@ private:
     // As the assistant's "Felderquiz generieren" with numbers, then "Übernehmen" and
     // "Speichern"; the message line and the unplaced words go to stderr.
     int fitWords() const;
+    // A puzzle from the word list as the generator lays it, with --seed and --size, on FILE's
+    // settings or a new puzzle; the figures and the entries left out go to stderr.
+    int generate() const;
+    // --seed and --size, which only --generate takes; ends the process with a message (exit
+    // code 2) when they are malformed or given to another task.
+    void readGeneratorOptions(const QCommandLineParser &parser);
     // The picture of "Bildausgabe" with the document's own output settings; with --no-letters
     // the empty puzzle (grid, numbers, definitions) as "Buchstaben zeichnen" off draws it.
     int exportImage() const;
@@ -60,6 +78,9 @@ private:
     QString m_value;
     QStringList m_names;
     bool m_noLetters = false;
+    std::uint64_t m_seed = 1;
+    int m_cols = 49;
+    int m_rows = 39;
 };
 
 } // namespace gs

@@ -9,15 +9,16 @@
 
 namespace gs {
 
-namespace {
-
-QString tooLong(const QString &name)
+QString wordListTooLong(const QString &name)
 {
-    return QStringLiteral("Die Wortliste %1 ist zu lang: erlaubt sind höchstens %2 Zeilen und "
-                          "1 MB.")
-            .arg(name)
+    const QString list = name.isEmpty() ? QStringLiteral("Die Wortliste")
+                                        : QStringLiteral("Die Wortliste %1").arg(name);
+    return QStringLiteral("%1 ist zu lang: erlaubt sind höchstens %2 Zeilen und 1 MB.")
+            .arg(list)
             .arg(MaxWordListLines);
 }
+
+namespace {
 
 // The 1-based number of the first line of bytes that is not UTF-8 text, or 0 when all are.
 int firstLineNotUtf8(const QByteArray &bytes)
@@ -45,7 +46,7 @@ bool readWordListText(const QString &fileName, QString &text, QString &error)
     }
     const QByteArray bytes = file.read(MaxWordListBytes + 1);
     if (bytes.size() > MaxWordListBytes) {
-        error = tooLong(name);
+        error = wordListTooLong(name);
         return false;
     }
     const auto encoding = QStringConverter::encodingForData(bytes);
@@ -77,7 +78,7 @@ bool readWordList(const QString &fileName, std::vector<std::string> &words, QStr
         return false;
     const QStringList lines = wordListLines(text);
     if (lines.size() > MaxWordListLines) {
-        error = tooLong(QFileInfo(fileName).fileName());
+        error = wordListTooLong(QFileInfo(fileName).fileName());
         return false;
     }
     return wordsFromLines(lines, words, error);
@@ -91,6 +92,22 @@ QStringList wordListLines(const QString &text)
     return lines;
 }
 
+bool lineToCp1252(const QString &line, int number, std::string &bytes, QString &error)
+{
+    bytes.clear();
+    for (const char32_t code : line.toUcs4()) {
+        const auto byte = charFromUnicode(code);
+        if (!byte) {
+            error = QStringLiteral("Zeile %1 der Wortliste enthält ein Zeichen, das der "
+                                   "Zeichensatz Windows-1252 nicht kennt!")
+                            .arg(number);
+            return false;
+        }
+        bytes += *byte;
+    }
+    return true;
+}
+
 bool wordsFromLines(const QStringList &lines, std::vector<std::string> &words, QString &error)
 {
     if (lines.isEmpty()) {
@@ -100,16 +117,8 @@ bool wordsFromLines(const QStringList &lines, std::vector<std::string> &words, Q
     words.clear();
     for (const QString &line : std::as_const(lines)) {
         std::string word;
-        for (const char32_t code : line.toUcs4()) {
-            const auto byte = charFromUnicode(code);
-            if (!byte) {
-                error = QStringLiteral("Zeile %1 der Wortliste enthält ein Zeichen, das der "
-                                       "Zeichensatz Windows-1252 nicht kennt!")
-                                .arg(words.size() + 1);
-                return false;
-            }
-            word += *byte;
-        }
+        if (!lineToCp1252(line, int(words.size()) + 1, word, error))
+            return false;
         words.push_back(std::move(word));
     }
     return true;

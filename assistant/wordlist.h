@@ -23,6 +23,11 @@ bool readWordListText(const QString &fileName, QString &text, QString &error);
 bool readWordList(const QString &fileName, std::vector<std::string> &words, QString &error);
 // The lines of a word list typed or read as text, split as readWordList does.
 QStringList wordListLines(const QString &text);
+// The message for a list beyond those limits; name is the file's name or empty for a typed list.
+QString wordListTooLong(const QString &name);
+// The line with the given number of a word list as Windows-1252 bytes; false with a German message
+// naming the line when the code page cannot hold one of its characters.
+bool lineToCp1252(const QString &line, int number, std::string &bytes, QString &error);
 // The lines as Windows-1252 words; false with a German message when there are no lines or
 // naming the first line that the code page cannot hold.
 bool wordsFromLines(const QStringList &lines, std::vector<std::string> &words, QString &error);

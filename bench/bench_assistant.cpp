@@ -1,6 +1,10 @@
+#include "assistant/layoutsearch.h"
+#include "assistant/puzzlegenerator.h"
 #include "assistant/wordfitter.h"
 #include "assistant/wordfitting.h"
+#include "assistant/wordlist.h"
 #include "benchmain.h"
+#include "core/cp1252.h"
 #include "core/puzzle.h"
 #include "support/referencefitting.h"
 #include "support/scriptedprompt.h"
@@ -9,6 +13,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QFile>
+
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -100,6 +109,111 @@ void BM_FindBestPlacementReferenceScan(benchmark::State &state)
             benchmark::DoNotOptimize(gs::ReferenceFindBestPlacement(word));
 }
 BENCHMARK(BM_FindBestPlacementReferenceScan)->Unit(benchmark::kMillisecond);
+
+// The generator's lists: 30 school nouns with definitions, and words of 4 to 10 letters drawn
+// with a fixed seed from the wngerman list (empty when it is not installed).
+std::vector<gs::GeneratorEntry> nouns()
+{
+    QString text;
+    QString error;
+    std::vector<gs::GeneratorEntry> entries;
+    if (!gs::readWordListText(QStringLiteral(GS_NOUNS), text, error)
+        || !gs::readGeneratorEntries(text, entries, error))
+        qFatal("%s", qPrintable(error));
+    return entries;
+}
+
+std::vector<gs::GeneratorEntry> dictionaryWords(size_t count)
+{
+    QFile file(QStringLiteral("/usr/share/dict/ngerman"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    std::vector<std::string> words;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QString word = QString::fromUtf8(line);
+        const auto letter = [](QChar c) { return c.isLetter(); };
+        if (word.size() >= 4 && word.size() <= 10 && std::all_of(word.begin(), word.end(), letter))
+            words.push_back(gs::fromQString(word));
+    }
+    gs::SplitMix64 random(17);
+    std::vector<gs::GeneratorEntry> entries;
+    for (size_t i = 0; i < count && i < words.size(); ++i) {
+        std::swap(words[i], words[i + size_t(random.below(int(words.size() - i)))]);
+        entries.push_back({words[i], std::string(), int(i) + 1});
+    }
+    return entries;
+}
+
+// The peak resident memory of the process so far, in MiB.
+double peakMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// The generator on a list; the figures of its layout as counters.
+void BM_Generate(benchmark::State &state,
+                 const std::vector<gs::GeneratorEntry> &entries,
+                 int budgetMs)
+{
+    if (entries.empty()) {
+        state.SkipWithError("word list /usr/share/dict/ngerman missing (package wngerman)");
+        return;
+    }
+    gs::GeneratorOptions options;
+    options.budgetMs = budgetMs;
+    gs::GeneratedLayout layout;
+    for (auto _ : state)
+        layout = gs::generatePuzzle(entries, options);
+    state.counters["placed"] = double(layout.words.size());
+    state.counters["cols"] = layout.cols;
+    state.counters["rows"] = layout.rows;
+    state.counters["crossings"] = layout.crossings;
+    state.counters["peakMiB"] = peakMiB();
+}
+BENCHMARK_CAPTURE(BM_Generate, nouns30, nouns(), 100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Generate, wngerman200, dictionaryWords(200), 1000)
+        ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Generate, wngerman2000, dictionaryWords(2000), 3000)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+
+// The assistant's FitWords with numbers on an empty board, on the same lists, for comparison.
+void BM_FitWordsOnList(benchmark::State &state, const std::vector<gs::GeneratorEntry> &entries)
+{
+    if (entries.empty()) {
+        state.SkipWithError("word list /usr/share/dict/ngerman missing (package wngerman)");
+        return;
+    }
+    gs::ScriptedPrompt prompt;
+    Words list;
+    for (const gs::GeneratorEntry &entry : entries)
+        list.push_back(entry.word);
+    Words left;
+    for (auto _ : state) {
+        gs::NewPuzzle();
+        left = list;
+        gs::FitWords(left, true);
+    }
+    int cols = 0;
+    int rows = 0;
+    for (int c = 1; c <= gs::BoardCols(); ++c)
+        for (int r = 1; r <= gs::BoardRows(); ++r)
+            if (!gs::GetLetter({c, r}).empty()) {
+                cols = std::max(cols, c);
+                rows = std::max(rows, r);
+            }
+    state.counters["placed"] = double(list.size() - left.size());
+    state.counters["lastCol"] = cols;
+    state.counters["lastRow"] = rows;
+}
+BENCHMARK_CAPTURE(BM_FitWordsOnList, nouns30, nouns())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FitWordsOnList, wngerman200, dictionaryWords(200))
+        ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FitWordsOnList, wngerman2000, dictionaryWords(2000))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
 
 } // namespace
 

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace gs {
+
+// splitmix64: a small generator that gives the same numbers with every compiler and library.
+class SplitMix64
+{
+public:
+    explicit SplitMix64(std::uint64_t seed)
+        : m_state(seed)
+    {
+    }
+    std::uint64_t next();
+    // A number in 0..n-1 (n > 0).
+    int below(int n) { return int(next() % std::uint64_t(n)); }
+
+private:
+    std::uint64_t m_state;
+};
+
+// A word laid by the search: its index in the search's word list, its first field (column x
+// and row y from 0) and its direction.
+struct LaidWord
+{
+    int word = 0;
+    int x = 0;
+    int y = 0;
+    bool across = true;
+};
+
+// One randomized best-first greedy run on a box of cols x rows fields: the first word goes
+// into the middle, then at each step the unplaced word with the fewest possible positions is
+// laid at its best position (most crossings, least growth of the used box). Every word after
+// the first crosses one already laid; no letter touches another except where words cross,
+// so every run of two or more letters is exactly one laid word.
+class LayoutSearch
+{
+public:
+    // words: upper-cased letters, at least two each.
+    LayoutSearch(const std::vector<std::string> &words, int cols, int rows);
+
+    // One run whose choices follow seed; false when cancel was raised (the words laid so far
+    // stay and form a sound layout).
+    bool run(std::uint64_t seed, const std::atomic_bool *cancel);
+
+    // Lays the words (a sound layout in this box) and the positions left for the others.
+    void restore(std::vector<LaidWord> laid);
+    // Takes out the words that reach into a random patch of the board, keeps the largest
+    // connected piece of the rest and fills again; false when cancel was raised.
+    bool repair(std::uint64_t seed, const std::atomic_bool *cancel);
+
+    const std::vector<LaidWord> &laid() const { return m_laid; }
+    int crossings() const { return m_crossings; }
+    // The used box: first and last column and row holding a letter.
+    int left() const { return m_left; }
+    int top() const { return m_top; }
+    int right() const { return m_right; }
+    int bottom() const { return m_bottom; }
+
+private:
+    struct Cell
+    {
+        char letter = 0;
+        // 1: part of an across word, 2: part of a down word.
+        std::uint8_t dirs = 0;
+    };
+    struct Candidate
+    {
+        int key = 0; // (field index << 1) | down
+        int crossings = 0;
+    };
+
+    // The field at column x and row y from -1 to cols and rows: the box has a ring of fields
+    // that stay empty, so that neighbours need no bounds check.
+    Cell &at(int x, int y) { return m_cells[size_t((y + 1) * (m_cols + 2) + x + 1)]; }
+    const Cell &at(int x, int y) const { return m_cells[size_t((y + 1) * (m_cols + 2) + x + 1)]; }
+    bool occupied(int x, int y) const { return at(x, y).letter != 0; }
+    // Crossings of word laid at (x, y) in the direction, or -1 when it may not lie there.
+    int crossingsAt(const std::string &word, int x, int y, bool across) const;
+    int score(const std::string &word, const Candidate &candidate, std::uint64_t salt) const;
+    void reset();
+    // Writes the word's letters without looking at the positions of the others.
+    void lay(const LaidWord &laid);
+    void place(int word, int x, int y, bool across);
+    // Lays the best position of all words, one after the other, until none is left.
+    bool fill(const std::atomic_bool *cancel);
+    // The position of word w with its letter k on the laid field (x, y), across the one word
+    // there, when that field is the position's first crossing and the word fits.
+    void addThrough(int w, int k, int x, int y);
+    // The positions of the given words that cross what is laid.
+    void addCandidates(const std::vector<int> &words);
+    // Takes out every laid word not in keep (which stays one piece) and updates the positions
+    // of the open words near the fields that changed.
+    void takeOut(const std::vector<LaidWord> &keep);
+    void extendBox(const LaidWord &laid);
+    std::vector<LaidWord> largestPiece(const std::vector<LaidWord> &laid);
+    // Drops the positions the last laid word spoilt, updates those it touches and adds
+    // those that cross it.
+    void updateCandidates(const LaidWord &last);
+
+    const std::vector<std::string> *m_words;
+    int m_cols;
+    int m_rows;
+    int m_longest = 0;
+    // Per letter, every word and index where it occurs; shared by the copies of a search.
+    std::shared_ptr<const std::vector<std::vector<std::pair<int, int>>>> m_wordsByLetter;
+    std::vector<Cell> m_cells;
+    std::vector<std::vector<Candidate>> m_candidates;
+    std::vector<char> m_placed;
+    std::vector<LaidWord> m_laid;
+    // Tie-breaking order of the words and the noise of the scores, drawn per run.
+    std::vector<std::uint32_t> m_rank;
+    std::uint64_t m_salt = 0;
+    // Scores get a random addition below this.
+    int m_noise = 8;
+    int m_crossings = 0;
+    int m_left = 0;
+    int m_top = 0;
+    int m_right = -1;
+    int m_bottom = -1;
+};
+
+} // namespace gs
