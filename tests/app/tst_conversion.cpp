@@ -1,4 +1,5 @@
 #include "support/runprogram.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,9 +28,7 @@ private slots:
         QString errors;
         QCOMPARE(convert({out, QStringLiteral(GS_EXAMPLE)}, &errors), 0);
         QVERIFY2(errors.isEmpty(), qPrintable(errors));
-        QFile file(out);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().startsWith(QByteArray("\x09Sternfeld\x78\xDA", 12)));
+        QVERIFY(gs::readFileBytes(out).startsWith(QByteArray("\x09Sternfeld\x78\xDA", 12)));
         QVERIFY(QFile::exists(out + QStringLiteral(".xml")));
     }
 
@@ -44,39 +43,30 @@ private slots:
         QVERIFY2(errors.isEmpty(), qPrintable(errors));
         QCOMPARE(convert({path(QStringLiteral("zurueck.gsd")), ipuz}, &errors), 0);
         QCOMPARE(convert({path(QStringLiteral("direkt.gsd")), QStringLiteral(GS_EXAMPLE)}), 0);
-        QFile back(path(QStringLiteral("zurueck.gsd.xml")));
-        QFile direct(path(QStringLiteral("direkt.gsd.xml")));
-        QVERIFY(back.open(QIODevice::ReadOnly) && direct.open(QIODevice::ReadOnly));
-        QCOMPARE(back.readAll(), direct.readAll());
+        QCOMPARE(gs::readFileBytes(path(QStringLiteral("zurueck.gsd.xml"))),
+                 gs::readFileBytes(path(QStringLiteral("direkt.gsd.xml"))));
     }
 
     void aDamagedSourceIsNeverSaved()
     {
-        QFile example(QStringLiteral(GS_EXAMPLE));
-        QVERIFY(example.open(QIODevice::ReadOnly));
-        const QByteArray whole = example.readAll();
+        const QByteArray cut = gs::readFileBytes(QStringLiteral(GS_EXAMPLE)).chopped(30);
         const QString damaged = path(QStringLiteral("kaputt.gsd"));
-        QFile file(damaged);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(whole.left(whole.size() - 30));
-        file.close();
+        gs::writeFileBytes(damaged, cut);
         QString errors;
         QCOMPARE(convert({damaged, damaged}, &errors), 1);
         QVERIFY(errors.contains(QStringLiteral("ungültige Daten")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), whole.left(whole.size() - 30));
+        QCOMPARE(gs::readFileBytes(damaged), cut);
         QVERIFY(!QFile::exists(damaged + QStringLiteral(".xml")));
     }
 
     // A document file holding the text inside its CrossWord element.
     void writeDocument(const QString &fileName, const QString &crossWord)
     {
-        QFile file(fileName);
-        QVERIFY(file.open(QIODevice::WriteOnly));
         const QString text = QStringLiteral("<CrossWord-list><CrossWord>%1</CrossWord>"
                                             "</CrossWord-list>")
                                      .arg(crossWord);
-        file.write(QByteArray("\x09Sternfeld", 10) + qCompress(text.toLatin1(), 9).mid(4));
+        gs::writeFileBytes(fileName,
+                           QByteArray("\x09Sternfeld", 10) + qCompress(text.toLatin1(), 9).mid(4));
     }
 
     // The largest documents the loader takes in: every number and board position the limits

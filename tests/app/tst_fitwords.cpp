@@ -1,6 +1,7 @@
 #include "core/puzzle.h"
 #include "document/documentfile.h"
 #include "support/runprogram.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -21,10 +22,7 @@ class TestFitWords : public QObject
     int fit(const QByteArray &wordList, const QStringList &arguments)
     {
         const QString words = m_dir.filePath(QStringLiteral("woerter.txt"));
-        QFile file(words);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(wordList);
-        file.close();
+        gs::writeFileBytes(words, wordList);
         return runProgram(QStringList{QStringLiteral("--fit-words"), words} + arguments, &m_errors);
     }
 

@@ -1,5 +1,6 @@
 #include "output/htmlexport.h"
 #include "support/runprogram.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,17 +18,7 @@ class TestSafeWrites : public QObject
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    void writeOld(const QString &fileName) const
-    {
-        QFile file(fileName);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(m_old);
-    }
-    static QByteArray contents(const QString &fileName)
-    {
-        QFile file(fileName);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeOld(const QString &fileName) const { gs::writeFileBytes(fileName, m_old); }
     // Nothing but the named files is left in the folder: no temporary copy stays behind.
     static void onlyFiles(const QString &folder, QStringList names)
     {
@@ -60,7 +51,7 @@ private slots:
         QVERIFY2(errors.contains(target)
                          && errors.contains(QStringLiteral("größer, als das System erlaubt")),
                  qPrintable(errors));
-        QCOMPARE(contents(target), m_old);
+        QCOMPARE(gs::readFileBytes(target), m_old);
         onlyFiles(folder.path(), {name});
     }
 
@@ -71,7 +62,7 @@ private slots:
         const QString copy = document + QStringLiteral(".xml");
         QCOMPARE(runProgram({QStringLiteral("--convert"), document, QStringLiteral(GS_EXAMPLE)}),
                  0);
-        const QByteArray saved = contents(document);
+        const QByteArray saved = gs::readFileBytes(document);
         const qint64 between = (saved.size() + QFileInfo(copy).size()) / 2;
         writeOld(copy);
         QString errors;
@@ -80,8 +71,8 @@ private slots:
                             between),
                  1);
         QVERIFY2(errors.contains(copy), qPrintable(errors));
-        QCOMPARE(contents(copy), m_old);
-        QCOMPARE(contents(document), saved);
+        QCOMPARE(gs::readFileBytes(copy), m_old);
+        QCOMPARE(gs::readFileBytes(document), saved);
     }
 
     // The arc picture beside a page, written in this process under the same limit.
@@ -94,7 +85,7 @@ private slots:
         limitFileSize(-1);
         QVERIFY2(error.contains(QStringLiteral("arc.gif kann nicht geschrieben werden")),
                  qPrintable(error));
-        QCOMPARE(contents(arc), m_old);
+        QCOMPARE(gs::readFileBytes(arc), m_old);
     }
 
     // A real full disk: a small tmpfs, filled up, where the system lets this test mount one.
@@ -122,7 +113,7 @@ private slots:
         QString errors;
         const int exitCode = runProgram(
                 {QStringLiteral("--convert"), document, QStringLiteral(GS_EXAMPLE)}, &errors);
-        const QByteArray kept = contents(document);
+        const QByteArray kept = gs::readFileBytes(document);
         QProcess::execute(QStringLiteral("umount"), {mount});
         QCOMPARE(exitCode, 1);
         QVERIFY2(errors.contains(QStringLiteral("kein Platz mehr")), qPrintable(errors));

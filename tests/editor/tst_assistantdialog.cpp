@@ -1,12 +1,12 @@
 #include "assistant/wordfitting.h"
 #include "editor/assistantdialog.h"
+#include "support/clickbutton.h"
 #include "support/placefield.h"
 #include "support/scriptedprompt.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QTest>
 
@@ -19,12 +19,7 @@ class TestAssistantDialog : public QObject
     ScriptedPrompt m_prompt;
     std::unique_ptr<TForm9> m_dialog;
 
-    void click(const QString &text)
-    {
-        for (QPushButton *button : m_dialog->findChildren<QPushButton *>())
-            if (button->text() == text)
-                button->click();
-    }
+    void click(const QString &text) { clickButton(m_dialog.get(), text); }
     QPlainTextEdit *wordList() const { return m_dialog->findChild<QPlainTextEdit *>(); }
     // The preview's picture has something drawn on it.
     bool previewDrawn() const

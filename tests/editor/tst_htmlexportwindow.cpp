@@ -1,10 +1,11 @@
 #include "core/puzzle.h"
 #include "editor/htmlexportwindow.h"
 #include "output/outputsettings.h"
+#include "support/clickbutton.h"
 #include "support/scriptedprompt.h"
+#include "support/testfiles.h"
 
 #include <QDesktopServices>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,16 +48,12 @@ private slots:
         QVERIFY(preview.startsWith(
                 QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(preview)});
-        QFile file(preview);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().contains("<title>Vorschau</title>"));
+        QVERIFY(readFileBytes(preview).contains("<title>Vorschau</title>"));
 
         const QTemporaryDir folder;
         window.setDocumentFolder([&] { return folder.path() + '/'; });
         prompt.texts.enqueue(folder.filePath(QStringLiteral("seite.htm")));
-        for (QPushButton *button : window.findChildren<QPushButton *>())
-            if (button->text() == QStringLiteral("Speichern"))
-                button->click();
+        clickButton(&window, QStringLiteral("Speichern"));
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("seite.htm"))));
         QCOMPARE(prompt.inputDefaults, QList<QString>{folder.path() + '/'});
         QVERIFY(prompt.shown.isEmpty());

@@ -2,13 +2,13 @@
 #include "editor/colorpanel.h"
 #include "editor/outputsettingsdialog.h"
 #include "output/outputsettings.h"
+#include "support/clickbutton.h"
 #include "support/scriptedprompt.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -27,12 +27,7 @@ class TestOutputSettingsDialog : public QObject
     // Shows the dialog and presses the button with text once it runs.
     static bool showAndPress(TForm6 &dialog, const QString &text)
     {
-        QTimer::singleShot(0, &dialog, [&dialog, text] {
-            for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
-                if (button->text() == text)
-                    button->click();
-            }
-        });
+        QTimer::singleShot(0, &dialog, [&dialog, text] { clickButton(&dialog, text); });
         return dialog.showOnPage(TForm6::Page::Html);
     }
 
@@ -81,10 +76,7 @@ private slots:
         ScriptedPrompt prompt;
         prompt.texts.enqueue(QStringLiteral("/tmp/\u5199\u771F.jpg"));
         TForm6 dialog;
-        for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
-            if (button->text() == QLatin1String("..."))
-                button->click();
-        }
+        clickButton(&dialog, QStringLiteral("..."));
         QVERIFY(prompt.lastText().contains(QStringLiteral("„Hintergrundbild:“")));
         QKeyEvent typed(
                 QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u5199"));

@@ -5,7 +5,9 @@
 #include "editor/boardviewport.h"
 #include "editor/mainwindow.h"
 #include "editor/sidepanel.h"
+#include "support/clickbutton.h"
 #include "support/scriptedprompt.h"
+#include "support/testfiles.h"
 
 #include <QAction>
 #include <QApplication>
