@@ -4,34 +4,22 @@
 #include "document/documentfile.h"
 #include "document/zlibstream.h"
 #include "support/fakeboardview.h"
-#include "support/goldendocument.h"
 #include "support/placefield.h"
 #include "support/scriptedprompt.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 #include <sys/resource.h>
-#include <zlib.h>
 
 using namespace gs;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
 // A document file whose one CrossWord element holds the given XML text.
 QByteArray documentWith(const std::string &crossWord)
@@ -78,18 +66,19 @@ class TestDocumentFile : public QObject
 
 private:
     QTemporaryDir m_dir;
+    std::optional<ScriptedPrompt> m_prompt; // made anew for every test
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
 private slots:
     void init()
     {
+        m_prompt.emplace();
         NewPuzzle();
         Modified = false;
     }
 
     void roundTripKeepsEverything()
     {
-        ScriptedPrompt prompt;
         FakeBoardView view;
         buildRichPuzzle();
         Modified = true;
@@ -97,40 +86,34 @@ private slots:
         QVERIFY(!Modified);
         QCOMPARE(view.caption, QStringLiteral("Gitterstern 2.0 (BETA 1.2) - rich.gsd"));
         // Signature and zlib header, and a plain ASCII copy of the same text beside it.
-        const QByteArray file = readAll(path("rich.gsd"));
+        const QByteArray file = readFileBytes(path("rich.gsd"));
         QVERIFY(file.startsWith(QByteArray("\x09Sternfeld\x78\xDA", 12)));
-        const QByteArray copy = readAll(path("rich.gsd.xml"));
+        const QByteArray copy = readFileBytes(path("rich.gsd.xml"));
         QCOMPARE(inflate(file), copy.toStdString());
         QCOMPARE(copy.toStdString(), DocumentText());
         QVERIFY(copy.endsWith("</CrossWord-list>\r\n"));
 
         NewPuzzle();
         QVERIFY(LoadPuzzle(path("rich.gsd")));
-        QVERIFY(prompt.shown.isEmpty());
+        QVERIFY(m_prompt->shown.isEmpty());
         QCOMPARE(DocumentText(), copy.toStdString()); // every stored value is back
         QVERIFY(!Modified);
         QCOMPARE(view.fileName, path("rich.gsd"));
     }
 
-    void exactTextOfTheGoldenDocument()
-    {
-        BuildGoldenPuzzle();
-        QCOMPARE(DocumentText(), std::string(GoldenDocumentText));
-    }
-
     void storedValuesAreCutAndKeptAsFarAsPossible()
     {
-        ScriptedPrompt prompt;
-        writeAll(path("cut.gsd"),
-                 documentWith("<BoardCols>1</BoardCols><BoardRows>1</BoardRows><Board><Board>"
-                              "<Letter>XY</Letter></Board></Board><FieldSize>60</FieldSize>"
-                              "<BorderWidth>1</BorderWidth><Numbers><Number><Num>1</Num><Col>1"
-                              "</Col><Row>1</Row><Text>"
-                              + std::string(300, 'd')
-                              + "</Text></Number><Number><Num>3</Num><Col>1</Col><Row>1</Row>"
-                                "</Number></Numbers>"));
+        writeFileBytes(
+                path("cut.gsd"),
+                documentWith("<BoardCols>1</BoardCols><BoardRows>1</BoardRows><Board><Board>"
+                             "<Letter>XY</Letter></Board></Board><FieldSize>60</FieldSize>"
+                             "<BorderWidth>1</BorderWidth><Numbers><Number><Num>1</Num><Col>1"
+                             "</Col><Row>1</Row><Text>"
+                             + std::string(300, 'd')
+                             + "</Text></Number><Number><Num>3</Num><Col>1</Col><Row>1</Row>"
+                               "</Number></Numbers>"));
         QVERIFY(LoadPuzzle(path("cut.gsd")));
-        QVERIFY(prompt.shown.isEmpty());
+        QVERIFY(m_prompt->shown.isEmpty());
         QCOMPARE(GetLetter({1, 1}), std::string("X"));
         QCOMPARE(Puzzle.Numbers.size(), size_t(2));
         QCOMPARE(Puzzle.Numbers[0].Text, std::string(255, 'd'));
@@ -140,7 +123,6 @@ private slots:
 
     void boardsWidenedByTheEditorLoadUnchanged()
     {
-        ScriptedPrompt prompt;
         buildRichPuzzle();
         SetLetter({MaxCols, MaxRows}, "E"); // the array reaches the corner of the editing area
         SetLetter({MaxCols, MaxRows}, "");
@@ -151,12 +133,12 @@ private slots:
         }
         QVERIFY(BoardCols() > MaxCols && BoardRows() > MaxRows);
         QVERIFY(SavePuzzle(path("wide.gsd")));
-        const QByteArray saved = readAll(path("wide.gsd"));
+        const QByteArray saved = readFileBytes(path("wide.gsd"));
         NewPuzzle();
         QVERIFY(LoadPuzzle(path("wide.gsd")));
-        QVERIFY(prompt.shown.isEmpty());
+        QVERIFY(m_prompt->shown.isEmpty());
         QVERIFY(SavePuzzle(path("again.gsd")));
-        QCOMPARE(readAll(path("again.gsd")), saved);
+        QCOMPARE(readFileBytes(path("again.gsd")), saved);
     }
 
     void whatTheEditorCannotMakeIsDropped_data()
@@ -190,10 +172,9 @@ private slots:
     void whatTheEditorCannotMakeIsDropped()
     {
         QFETCH(QByteArray, content);
-        ScriptedPrompt prompt;
-        writeAll(path("beyond.gsd"), content);
+        writeFileBytes(path("beyond.gsd"), content);
         QVERIFY(LoadPuzzle(path("beyond.gsd")));
-        QVERIFY(prompt.lastText().endsWith(QStringLiteral("trotzdem zu laden.")));
+        QVERIFY(m_prompt->lastText().endsWith(QStringLiteral("trotzdem zu laden.")));
         QCOMPARE(GetLetter({1, 1}), std::string("A"));
         for (int col = 1; col <= BoardCols(); ++col) {
             for (int row = 1; row <= BoardRows(); ++row)
@@ -210,10 +191,9 @@ private slots:
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("AddressSanitizer reserves its own address space");
 #endif
-        ScriptedPrompt prompt;
         buildRichPuzzle();
         QVERIFY(SavePuzzle(path("small.gsd")));
-        writeAll(path("small.txt"), "Felderquiz\r\n" + QByteArray(299, '\n') + "0\r\n");
+        writeFileBytes(path("small.txt"), "Felderquiz\r\n" + QByteArray(299, '\n') + "0\r\n");
         // Room for the load of a small file, far from the limits.
         QFile status(QStringLiteral("/proc/self/statm"));
         QVERIFY(status.open(QIODevice::ReadOnly));
@@ -231,16 +211,15 @@ private slots:
 
     void unreadableFilesChangeNothing()
     {
-        ScriptedPrompt prompt;
         FakeBoardView view;
         SetLetter({2, 2}, "Q");
         view.caption = QStringLiteral("before");
-        writeAll(path("short.gsd"), QByteArray("\x09Stern", 6));
-        writeAll(path("other.gsd"), QByteArray("PK\x03\x04 something else entirely"));
+        writeFileBytes(path("short.gsd"), QByteArray("\x09Stern", 6));
+        writeFileBytes(path("other.gsd"), QByteArray("PK\x03\x04 something else entirely"));
         for (const QString &name : {QStringLiteral("short.gsd"), QStringLiteral("other.gsd")}) {
             QVERIFY(!LoadPuzzle(path(name)));
-            QCOMPARE(prompt.lastCaption(), QStringLiteral("Fehler"));
-            QCOMPARE(prompt.lastText(), name + QStringLiteral(" kann nicht gelesen werden!"));
+            QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Fehler"));
+            QCOMPARE(m_prompt->lastText(), name + QStringLiteral(" kann nicht gelesen werden!"));
         }
         QVERIFY(!LoadPuzzle(path("missing.gsd")));
         QVERIFY(!LoadPuzzle(m_dir.path()));
@@ -266,13 +245,12 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(int, fieldSize);
-        ScriptedPrompt prompt;
         FakeBoardView view;
         SetLetter({4, 4}, "Q");
         Puzzle.Numbers.push_back(MakeClueNumber(4, 4, "alt", true));
-        writeAll(path("damaged.gsd"), content);
+        writeFileBytes(path("damaged.gsd"), content);
         QVERIFY(LoadPuzzle(path("damaged.gsd")));
-        QCOMPARE(prompt.lastText(),
+        QCOMPARE(m_prompt->lastText(),
                  QStringLiteral("damaged.gsd enthält einige ungültige Daten! Es wird versucht, "
                                 "das Felderquiz trotzdem zu laden."));
         QVERIFY(IsBoardEmpty());
@@ -285,107 +263,83 @@ private slots:
 
     void everyTruncationIsSurvived()
     {
-        ScriptedPrompt prompt;
         buildRichPuzzle();
         QVERIFY(SavePuzzle(path("whole.gsd")));
-        const QByteArray whole = readAll(path("whole.gsd"));
+        const QByteArray whole = readFileBytes(path("whole.gsd"));
         for (qsizetype size = 0; size < whole.size(); ++size) {
-            writeAll(path("cut.gsd"), whole.left(size));
-            prompt.shown.clear();
+            writeFileBytes(path("cut.gsd"), whole.left(size));
+            m_prompt->shown.clear();
             LoadPuzzle(path("cut.gsd"));
-            QCOMPARE(prompt.shown.size(), 1);
-            QCOMPARE(prompt.lastCaption(), QStringLiteral("Fehler"));
+            QCOMPARE(m_prompt->shown.size(), 1);
+            QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Fehler"));
         }
     }
 
     void aZipBombStopsAtTheLimit()
     {
-        ScriptedPrompt prompt;
-        // 20 MiB of blanks inside a document element, compressed piece by piece (so
-        // the test itself stays small) to about 20 KiB.
-        z_stream stream{};
-        QCOMPARE(deflateInit(&stream, 9), Z_OK);
-        std::string out(1 << 20, '\0'), compressed(DocumentSignature);
-        const std::string head = "<CrossWord-list><CrossWord><Infos>";
-        const std::string chunk(1 << 20, ' ');
-        auto feed = [&](const std::string &data, int flush) {
-            stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
-            stream.avail_in = uInt(data.size());
-            do {
-                stream.next_out = reinterpret_cast<Bytef *>(out.data());
-                stream.avail_out = uInt(out.size());
-                deflate(&stream, flush);
-                compressed.append(out.data(), out.size() - stream.avail_out);
-            } while (stream.avail_out == 0);
-        };
-        feed(head, Z_NO_FLUSH);
-        for (int i = 0; i < 20; ++i)
-            feed(chunk, Z_NO_FLUSH);
-        feed("</Infos></CrossWord></CrossWord-list>", Z_FINISH);
-        deflateEnd(&stream);
-        QVERIFY(compressed.size() < 1024 * 1024);
-        writeAll(path("bomb.gsd"), QByteArray(compressed.data(), qsizetype(compressed.size())));
+        // 20 MiB of blanks inside a document element, about 20 KiB compressed.
+        const QByteArray bomb = documentWith("<Infos>" + std::string(20 << 20, ' ') + "</Infos>");
+        QVERIFY(bomb.size() < 1024 * 1024);
+        writeFileBytes(path("bomb.gsd"), bomb);
         QVERIFY(LoadPuzzle(path("bomb.gsd")));
-        QVERIFY(prompt.lastText().contains(QStringLiteral("ungültige Daten")));
+        QVERIFY(m_prompt->lastText().contains(QStringLiteral("ungültige Daten")));
         QCOMPARE(Puzzle.Infos, std::string(" - Felderquiz"));
     }
 
     void failedSavesKeepTheOldFileAndTheChanges()
     {
-        ScriptedPrompt prompt;
         const QString target = path("keep.gsd");
         buildRichPuzzle();
         QVERIFY(SavePuzzle(target));
-        const QByteArray before = readAll(target);
+        const QByteArray before = readFileBytes(target);
 
         Modified = true;
         const QString nowhere = path("no such folder/keep.gsd");
         QVERIFY(!SavePuzzle(nowhere));
-        QCOMPARE(prompt.lastCaption(), QStringLiteral("Fehler"));
-        QVERIFY(prompt.lastText().contains(nowhere));
+        QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Fehler"));
+        QVERIFY(m_prompt->lastText().contains(nowhere));
         QVERIFY(Modified);
 
         // The plain copy cannot be written: the document itself is complete, the rest waits.
         QVERIFY(QDir(m_dir.path()).mkdir("blocked.gsd.xml"));
         QVERIFY(!SavePuzzle(path("blocked.gsd")));
-        QVERIFY(prompt.lastText().contains(path("blocked.gsd.xml")));
+        QVERIFY(m_prompt->lastText().contains(path("blocked.gsd.xml")));
         QVERIFY(Modified);
-        QCOMPARE(inflate(readAll(path("blocked.gsd"))), DocumentText());
-        QCOMPARE(readAll(target), before);
+        QCOMPARE(inflate(readFileBytes(path("blocked.gsd"))), DocumentText());
+        QCOMPARE(readFileBytes(target), before);
 
         // The document cannot be written (a folder holds its name): its old copy stays as well.
         QVERIFY(QDir(m_dir.path()).mkdir("folder.gsd"));
-        writeAll(path("folder.gsd.xml"), "alt");
+        writeFileBytes(path("folder.gsd.xml"), "alt");
         QVERIFY(!SavePuzzle(path("folder.gsd")));
-        QCOMPARE(readAll(path("folder.gsd.xml")), QByteArray("alt"));
+        QCOMPARE(readFileBytes(path("folder.gsd.xml")), QByteArray("alt"));
 
         // No temporary file can be made beside a name of the longest length the file system
         // takes (this also fails for root, who may write into read-only folders).
         const QString longest = path(QString(251, QLatin1Char('q')) + QStringLiteral(".gsd"));
-        writeAll(longest, before);
+        writeFileBytes(longest, before);
         QVERIFY(!SavePuzzle(longest));
-        QVERIFY(prompt.lastText().startsWith(
+        QVERIFY(m_prompt->lastText().startsWith(
                 QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. Die neue Datei "
                                "kann nicht an die Stelle der alten treten")
                         .arg(longest)));
-        QVERIFY(prompt.lastText().endsWith(
+        QVERIFY(m_prompt->lastText().endsWith(
                 QStringLiteral(" Eine bereits vorhandene Datei bleibt unverändert.")));
-        QCOMPARE(readAll(longest), before);
+        QCOMPARE(readFileBytes(longest), before);
         QVERIFY(Modified);
     }
 
     void legacyTextFormat()
     {
-        ScriptedPrompt prompt;
         FakeBoardView view;
         QByteArray text = "Felderquiz\r\n";
         for (int i = 0; i < 299; ++i)
             text += i == 0 ? "H\r\n" : i == 13 ? "\xC4X\r\n" : "\r\n"; // (1,1) and (2,1)
         text += "2\r\n1\r\n1\r\n1\r\nErster Hinweis\r\n2\r\n1\r\n0\r\nZweiter\r\n";
         for (const char *lineEnd : {"\r\n", "\n"}) {
-            writeAll(path("alt.txt"), QByteArray(text).replace("\r\n", lineEnd));
+            writeFileBytes(path("alt.txt"), QByteArray(text).replace("\r\n", lineEnd));
             QVERIFY(LoadPuzzle(path("alt.txt")));
-            QVERIFY(prompt.shown.isEmpty());
+            QVERIFY(m_prompt->shown.isEmpty());
             QCOMPARE(BoardCols() * 100 + BoardRows(), 2313);
             QCOMPARE(GetLetter({1, 1}) + GetLetter({2, 1}), std::string("H\xC4"));
             QVERIFY(Puzzle.Numbers.size() == 2 && !Puzzle.Numbers[1].Hor);
@@ -395,10 +349,10 @@ private slots:
 
         // A broken number line keeps what was read, and does not tie it to the old file.
         text.replace("2\r\n1\r\n0\r\n", "2\r\nzwei\r\n0\r\n");
-        writeAll(path("kaputt.txt"), text);
+        writeFileBytes(path("kaputt.txt"), text);
         QVERIFY(!LoadPuzzle(path("kaputt.txt")));
-        QCOMPARE(prompt.lastCaption(), QStringLiteral("Fehler"));
-        QVERIFY(prompt.lastText().contains(QStringLiteral("kaputt.txt")));
+        QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Fehler"));
+        QVERIFY(m_prompt->lastText().contains(QStringLiteral("kaputt.txt")));
         QCOMPARE(Puzzle.Numbers.size(), size_t(1));
         QCOMPARE(view.fileName, QString());
         QVERIFY(Modified);
@@ -406,15 +360,14 @@ private slots:
 
     void newerVersionsGetANotice()
     {
-        ScriptedPrompt prompt;
         for (const char *older : {"2.0 (BETA 1.2)", "1.9", "Sternfeld", ""})
             CheckFileVersion(QStringLiteral("/x/a.gsd"), older);
-        QVERIFY(prompt.shown.isEmpty());
+        QVERIFY(m_prompt->shown.isEmpty());
         for (const char *newer : {"2.0", "2.0 (BETA 1.3)", "3"})
             CheckFileVersion(QStringLiteral("/x/a.gsd"), newer);
-        QCOMPARE(prompt.shown.size(), 3);
-        QCOMPARE(prompt.lastCaption(), QStringLiteral("Hinweis"));
-        QCOMPARE(prompt.lastText(),
+        QCOMPARE(m_prompt->shown.size(), 3);
+        QCOMPARE(m_prompt->lastCaption(), QStringLiteral("Hinweis"));
+        QCOMPARE(m_prompt->lastText(),
                  QStringLiteral("a.gsd wurde mit einer neueren Programmversion (3) erstellt. Wenn "
                                 "Sie diese Datei erneut unter diesem Dateinamen speichern, könnten "
                                 "unter Umständen Daten verloren gehen."));
