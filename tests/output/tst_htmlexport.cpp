@@ -2,6 +2,7 @@
 #include "core/puzzle.h"
 #include "output/htmlexport.h"
 #include "support/placefield.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,19 +40,6 @@ void smallPuzzle()
 QStringList lines(const std::string &page)
 {
     return toQString(page).split(QStringLiteral("\r\n"));
-}
-
-// The text of the definition cells, row by row.
-QStringList cells(const std::string &page)
-{
-    QStringList found;
-    for (const QString &line : lines(page)) {
-        if (line.startsWith(QStringLiteral("    <td")))
-            found.append(line.section(u'>', 1).chopped(5));
-        else if (line == QStringLiteral("  </tr>"))
-            found.append(QStringLiteral("|"));
-    }
-    return found;
 }
 
 } // namespace
@@ -101,10 +89,9 @@ private slots:
         const HtmlPage page = MakeHtmlPage(settings, QStringLiteral("/home/anna/Seiten/x.htm"));
         QVERIFY(page.error.isEmpty());
         QCOMPARE(page.usesArc, solvable);
-        QFile file(QStringLiteral(GS_TEST_DATA "/") + golden);
-        QVERIFY(file.open(QIODevice::ReadOnly));
         // The list ends in an empty entry when the last line ends in CR LF.
-        QCOMPARE(lines(page.text), lines(file.readAll().toStdString()));
+        const QByteArray expected = readFileBytes(QStringLiteral(GS_TEST_DATA "/") + golden);
+        QCOMPARE(lines(page.text), lines(expected.toStdString()));
     }
 
     // "arc.gif" is written beside the page exactly when a solution number is shown with arcs:
@@ -116,32 +103,15 @@ private slots:
         const QString arc = folder.filePath(QStringLiteral("arc.gif"));
         OutputSettings settings;
         QCOMPARE(GenerateHTML(page, settings), QString());
-        QFile gif(arc);
-        QVERIFY(gif.open(QIODevice::ReadOnly));
-        const QByteArray bytes = gif.readAll();
+        const QByteArray bytes = readFileBytes(arc);
         QVERIFY(bytes.startsWith("GIF89a\x1E\0\x1E\0"));
         QCOMPARE(bytes.at(bytes.indexOf("\x21\xF9\x04") + 3), '\x01');
-        gif.remove();
+        QVERIFY(QFile::remove(arc));
 
         FieldAt({3, 3}).SolutionNumber = 0;
         QCOMPARE(GenerateHTML(page, settings), QString());
         QVERIFY(QFile::exists(page));
         QVERIFY(!QFile::exists(arc));
-    }
-
-    // Five definitions fill the columns top to bottom, then left to right.
-    void definitionsInColumns()
-    {
-        Puzzle.Numbers.resize(5);
-        for (int i = 0; i < 5; ++i)
-            Puzzle.Numbers[i] = {i + 1, 1, 1, std::string(1, char('a' + i)), true};
-        OutputSettings settings;
-        QCOMPARE(cells(MakeHtmlPage(settings, QString()).text).join(u' '),
-                 QStringLiteral("1. a 4. d | 2. b 5. e | 3. c  |"));
-        settings.setSpin("SpinEdit1", 3);
-        const std::string page = MakeHtmlPage(settings, QString()).text;
-        QCOMPARE(cells(page).join(u' '), QStringLiteral("1. a 3. c 5. e | 2. b 4. d  |"));
-        QVERIFY(page.find("<td width=\"33%\" class=\"explicationbox\">") != std::string::npos);
     }
 
     // The picture name cannot leave its attribute, and folders differing in case are two.
