@@ -228,6 +228,9 @@ private slots:
         QTest::newRow("puzzle object")
                 << crossword + "\"dimensions\":{\"width\":1,\"height\":1},\"puzzle\":{}}"
                 << "kein lesbares Gitter";
+        // Files are told apart by their content, whatever their name.
+        QTest::newRow("short document") << QByteArray("\x09Stern", 6) << "";
+        QTest::newRow("zip archive") << QByteArray("PK\x03\x04 something else") << "";
         QTest::newRow("too long") << crossword + "\"notes\":\"" + QByteArray(17 << 20, 'x') + "\"}"
                                   << "höchstens 16 MB";
     }
