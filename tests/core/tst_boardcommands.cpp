@@ -19,11 +19,7 @@ QString numbers()
 {
     QStringList list;
     for (const TClueNumber &n : Puzzle.Numbers)
-        list << QStringLiteral("%1:%2,%3%4")
-                        .arg(n.Num)
-                        .arg(n.Col)
-                        .arg(n.Row)
-                        .arg(n.Hor ? 'h' : 'v');
+        list << QString::asprintf("%d:%d,%d%c", n.Num, n.Col, n.Row, n.Hor ? 'h' : 'v');
     return list.join(QLatin1Char(' '));
 }
 
