@@ -94,14 +94,23 @@ private slots:
         QCOMPARE(lines(page.text), lines(expected.toStdString()));
     }
 
-    // "arc.gif" is written beside the page exactly when a solution number is shown with arcs:
-    // one field square, white marked transparent.
-    void arcPictureOnlyWhenUsed()
+    // A position setting without an integer names the setting and writes nothing. "arc.gif" is
+    // written beside the page exactly when a solution number is shown with arcs: one field
+    // square, white marked transparent.
+    void filesWritten()
     {
         QTemporaryDir folder;
         const QString page = folder.filePath(QStringLiteral("r.htm"));
         const QString arc = folder.filePath(QStringLiteral("arc.gif"));
         OutputSettings settings;
+        settings.setText("Edit7", "3O");
+        const QString error = GenerateHTML(page, settings);
+        QVERIFY2(error.contains(QStringLiteral("\"Platz über/unter Buttons:\""))
+                         && error.contains(QStringLiteral("\"3O\"")),
+                 qPrintable(error));
+        QVERIFY(QDir(folder.path()).isEmpty());
+
+        settings.setText("Edit7", "30");
         QCOMPARE(GenerateHTML(page, settings), QString());
         const QByteArray bytes = readFileBytes(arc);
         QVERIFY(bytes.startsWith("GIF89a\x1E\0\x1E\0"));
@@ -126,20 +135,6 @@ private slots:
         QCOMPARE(relativePicturePath("/home/anna/Bilder/a.jpg", folder), std::string("a.jpg"));
         QCOMPARE(relativePicturePath("/home/anna/bilder/a.jpg", folder),
                  std::string("..\\bilder\\a.jpg"));
-    }
-
-    // A position setting without an integer names the setting and writes nothing.
-    void numberSettingWithoutInteger()
-    {
-        QTemporaryDir folder;
-        const QString page = folder.filePath(QStringLiteral("r.htm"));
-        OutputSettings settings;
-        settings.setText("Edit7", "3O");
-        const QString error = GenerateHTML(page, settings);
-        QVERIFY2(error.contains(QStringLiteral("\"Platz über/unter Buttons:\""))
-                         && error.contains(QStringLiteral("\"3O\"")),
-                 qPrintable(error));
-        QVERIFY(QDir(folder.path()).isEmpty());
     }
 };
 
