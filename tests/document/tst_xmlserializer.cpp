@@ -66,6 +66,17 @@ private slots:
         QVERIFY(item.Board().Items(5).Field() == GoldenBlock);
         QVERIFY(item.Numbers().Items(0).Number() == TClueNumber({1, 1, 1, "Fluss & See", true}));
         QCOMPARE(item.ProgVersion(), std::string("2.0 (BETA 1.2)"));
+
+        // A bad value nests its message; what was read before the failure stays.
+        std::string text = WorkedExample;
+        text[text.rfind("<SolutionNumber>0") + 16] = 'x'; // in the second field
+        TCrossWordCollection damaged;
+        QCOMPARE(ErrorOf([&] { damaged.LoadXMLDocument(text); }),
+                 std::string("(('x' ist kein g\xFCltiger Integerwert)Error Processing XML - "
+                             "SolutionNumber)Error with property - Board"));
+        QCOMPARE(damaged.Count(), 1);
+        QCOMPARE(damaged.Items(0).Board().Count(), 6);
+        QVERIFY(damaged.Items(0).Board().Items(0).Field() == GoldenUmlaut);
     }
 
     void escapesAndUnescapesText()
@@ -129,20 +140,6 @@ private slots:
         QCOMPARE(ErrorOf([&] { field.SetXML("<Block>ja</Block>"); }),
                  std::string("('ja' ist kein g\xFCltiger Boolescher Wert)Error Processing XML - "
                              "Block"));
-    }
-
-    void nestsTheMessageOfABadSolutionNumber()
-    {
-        std::string text = WorkedExample;
-        text[text.rfind("<SolutionNumber>0") + 16] = 'x'; // in the second field
-        TCrossWordCollection document;
-        QCOMPARE(ErrorOf([&] { document.LoadXMLDocument(text); }),
-                 std::string("(('x' ist kein g\xFCltiger Integerwert)Error Processing XML - "
-                             "SolutionNumber)Error with property - Board"));
-        // What was read before the failure stays.
-        QCOMPARE(document.Count(), 1);
-        QCOMPARE(document.Items(0).Board().Count(), 6);
-        QVERIFY(document.Items(0).Board().Items(0).Field() == GoldenUmlaut);
     }
 
     void readsLeniently()
