@@ -57,7 +57,7 @@ class TestImageOutput : public QObject
 {
     Q_OBJECT
 private slots:
-    void boardCroppedAndCentredUnderTitle()
+    void boardTitleAndDefinitionsPlaced()
     {
         threeFields(0);
         ImageComposition composition;
@@ -75,16 +75,11 @@ private slots:
         QCOMPARE(picture.pixel(left, titleHeight), BoardBlack);
         QCOMPARE(picture.pixel(left - 1, titleHeight), BoardWhite);
         QCOMPARE(picture.pixel(left + 87, titleHeight + 29), BoardBlack);
-    }
 
-    // Five definitions in two columns take three rows.
-    void definitionsInColumns()
-    {
+        // Five definitions in two columns take three rows. A narrow board: the definitions are
+        // 500 wide without margin, the board centred.
         threeFields(5);
-        ImageComposition composition;
         QVERIFY(composition.Draw(settings(true, 2), false, true));
-        const QImage &picture = composition.image();
-        // A narrow board: the definitions are 500 wide without margin, the board centred.
         const int bottom = 30 + 50 + 3 * (lineHeight(12) + 12);
         QCOMPARE(picture.size(), QSize(500, bottom + 1));
         QCOMPARE(picture.pixel(250 - 44, 0), BoardBlack);
