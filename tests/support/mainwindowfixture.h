@@ -54,14 +54,17 @@ struct MainWindowFixture
         NewPuzzle();
     }
 
-    QAction *action(const QString &text) const
+    // The window's first T with text, or nullptr.
+    template<typename T>
+    T *withText(const QString &text) const
     {
-        for (QAction *candidate : form->findChildren<QAction *>()) {
+        for (T *candidate : form->findChildren<T *>()) {
             if (candidate->text() == text)
                 return candidate;
         }
         return nullptr;
     }
+    QAction *action(const QString &text) const { return withText<QAction>(text); }
 
     template<typename T = QWidget>
     T *child(const QString &name) const
@@ -69,14 +72,7 @@ struct MainWindowFixture
         return form->findChild<T *>(name);
     }
 
-    QCheckBox *checkBox(const QString &text) const
-    {
-        for (QCheckBox *box : form->findChildren<QCheckBox *>()) {
-            if (box->text() == text)
-                return box;
-        }
-        return nullptr;
-    }
+    QCheckBox *checkBox(const QString &text) const { return withText<QCheckBox>(text); }
 
     QPoint viewportPoint(TPoint p) const
     {
