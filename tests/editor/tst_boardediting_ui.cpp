@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QUndoStack>
 
 using namespace gs;
 
@@ -115,7 +116,10 @@ private slots:
         QCOMPARE(letter(5, 4), "");
         QVERIFY(IsNoField(SelectedField));
 
-        // A field with a clue number is kept, and so is the selection.
+        // A field with a clue number is kept, and so is the selection; neither the refusals nor
+        // moving the selection add an undo step.
+        const auto *history = form->findChild<QUndoStack *>();
+        const int steps = history->count();
         click({5, 5});
         key(Qt::Key_Delete);
         click({5, 5}, Qt::RightButton);
@@ -126,6 +130,9 @@ private slots:
                                 "zugewiesen ist."));
         QCOMPARE(letter(5, 5), "B");
         QCOMPARE(SelectedField, TPoint(5, 5));
+        click({9, 9});
+        key(Qt::Key_Right);
+        QCOMPARE(history->count(), steps);
     }
 
     void clicksBeyondAreaMiddleAndDouble()

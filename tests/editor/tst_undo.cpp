@@ -193,19 +193,6 @@ private slots:
             walkMenu(menu->menu(), QString(), scripts);
     }
 
-    void refusalsAndSelectionAddNoStep()
-    {
-        prepareBoard();
-        SelectField({2, 2});
-        key(Qt::Key_Delete); // the field carries a number
-        click({2, 2}, Qt::RightButton);
-        click({9, 9});
-        key(Qt::Key_Right);
-        QCOMPARE(prompt->shown.size(), 2);
-        QCOMPARE(stack()->count(), 0);
-        QVERIFY(!action("Rückgängig")->isEnabled());
-    }
-
     // Modified follows the history: undoing back to the saved state clears it, and closing
     // then asks nothing; New and Open, also of a file read in part, start an empty history; a
     // file that cannot be opened changes nothing, its history included.
