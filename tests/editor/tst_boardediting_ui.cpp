@@ -200,6 +200,13 @@ private slots:
         QCOMPARE(letter(6, 2), " ");
         number->setText(QStringLiteral("2"));
         QCOMPARE(GetField({6, 2}), (TBoardField{"-", false, false, false, false, 2}));
+        // Ctrl+Z and Ctrl+Y in the field take back and bring again the editor's step, not the
+        // field's own text.
+        number->setFocus();
+        QTest::keyClick(number, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(GetField({6, 2}).SolutionNumber == 0 && form->findChild<QUndoStack *>()->canRedo());
+        QTest::keyClick(number, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(GetField({6, 2}).SolutionNumber, 2);
     }
 
     void shiftButtonsAndDrops()

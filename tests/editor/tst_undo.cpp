@@ -233,22 +233,6 @@ private slots:
         QCOMPARE(GetLetter({3, 3}), "A");
     }
 
-    // Ctrl+Z and Ctrl+Y in the solution-number field take back and bring again the editor's
-    // step, not the field's own text.
-    void undoKeysInTheSolutionNumberField()
-    {
-        prepareBoard();
-        auto *number = child<QLineEdit>("solutionNumber");
-        number->setFocus();
-        QTest::keyClicks(number, "4");
-        QTest::keyClick(number, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(GetField({3, 2}).SolutionNumber, 0);
-        QVERIFY(stack()->canRedo());
-        QTest::keyClick(number, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(GetField({3, 2}).SolutionNumber, 4);
-        QCOMPARE(stack()->count(), 1);
-    }
-
     void randomEditsUndoAndRedoWhole()
     {
         QRandomGenerator random(42);
