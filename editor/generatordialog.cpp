@@ -5,6 +5,7 @@
 #include "core/prompt.h"
 #include "core/puzzle.h"
 #include "core/render.h"
+#include "editor/dialogbuttons.h"
 #include "editor/undohistory.h"
 #include "output/imagecomposition.h"
 #include "output/outputsettings.h"
@@ -38,13 +39,6 @@ constexpr int DefaultSeconds = 2;
 constexpr int MaxSeconds = 60;
 // Below this field size the numbers of the preview are no longer legible.
 constexpr int MinPreviewFieldSize = 20;
-
-QPushButton *button(const QString &text, QWidget *parent)
-{
-    auto *result = new QPushButton(text, parent);
-    result->setAutoDefault(false);
-    return result;
-}
 
 QSpinBox *spinBox(int minimum, int maximum, int value, QWidget *parent)
 {
@@ -104,7 +98,7 @@ GeneratorDialog::GeneratorDialog(QWidget *parent)
     m_list->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_list->setPlaceholderText(QStringLiteral("Ein Begriff je Zeile:\nWORT;Definition"));
     m_list->setFixedWidth(ListWidth);
-    m_load = button(QStringLiteral("Laden…"), this);
+    m_load = actionButton(QStringLiteral("Laden…"), this);
     m_cols = spinBox(2, MaxCols, MaxCols, this);
     m_rows = spinBox(2, MaxRows, MaxRows, this);
     m_seconds = spinBox(1, MaxSeconds, DefaultSeconds, this);
@@ -157,10 +151,10 @@ GeneratorDialog::GeneratorDialog(QWidget *parent)
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
-    m_generate = button(QStringLiteral("Erzeugen"), this);
-    m_reshuffle = button(QStringLiteral("Neu mischen"), this);
-    m_cancel = button(QStringLiteral("Abbrechen"), this);
-    m_apply = button(QStringLiteral("Übernehmen"), this);
+    m_generate = actionButton(QStringLiteral("Erzeugen"), this);
+    m_reshuffle = actionButton(QStringLiteral("Neu mischen"), this);
+    m_cancel = actionButton(QStringLiteral("Abbrechen"), this);
+    m_apply = actionButton(QStringLiteral("Übernehmen"), this);
     auto *close = new QPushButton(QStringLiteral("Schließen"), this);
     close->setDefault(true);
     auto *bottom = new QHBoxLayout;
