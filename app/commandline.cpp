@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "assistant/puzzlegenerator.h"
 #include "assistant/wordfitting.h"
 #include "assistant/wordlist.h"
 #include "core/consoleprompt.h"
@@ -14,6 +15,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cstdlib>
@@ -53,6 +55,16 @@ const HeadlessOption headlessOptions[] = {
          1,
          2,
          "gitterstern --fit-words WORDS OUT.gsd [FILE]"},
+        {CommandLine::Task::Generate,
+         "generate",
+         "WORDS",
+         "Erzeugt aus der Wortliste WORDS (UTF-8, je Zeile WORT, WORT;Definition oder "
+         "WORT<Tab>Definition) ein zusammenhängendes Rätsel mit Nummern und Definitionen auf "
+         "dem Brett von FILE oder einem neuen Felderquiz und speichert es ohne Fenster als "
+         "OUT.gsd: --generate WORDS OUT.gsd [FILE]; dazu --seed N und --size SPALTENxZEILEN.",
+         1,
+         2,
+         "gitterstern --generate WORDS OUT.gsd [FILE] [--seed N] [--size SPALTENxZEILEN]"},
         {CommandLine::Task::ExportImage,
          "export-image",
          "OUT",
@@ -84,6 +96,15 @@ void describe(QCommandLineParser &parser)
     parser.addHelpOption();
     for (const HeadlessOption &option : headlessOptions)
         parser.addOption(makeOption(option));
+    parser.addOption(QCommandLineOption(QStringLiteral("seed"),
+                                        QStringLiteral("Zu --generate: die Zahl, die den Aufbau "
+                                                       "wiederholbar macht (Standard 1)."),
+                                        QStringLiteral("N")));
+    parser.addOption(QCommandLineOption(
+            QStringLiteral("size"),
+            QStringLiteral("Zu --generate: das größte Feld, z. B. 20x20 (höchstens 49x39, denn "
+                           "Spalte 1 und Zeile 1 bleiben für die Nummern frei)."),
+            QStringLiteral("SPALTENxZEILEN")));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("Felderquiz-Datei, die geöffnet wird."),
                                  QStringLiteral("[FILE]"));
@@ -145,6 +166,35 @@ CommandLine::CommandLine(int argc, char *argv[])
         m_value = parser.value(name);
         m_names = names;
     }
+    readGeneratorOptions(parser);
+}
+
+void CommandLine::readGeneratorOptions(const QCommandLineParser &parser)
+{
+    const bool seed = parser.isSet(QStringLiteral("seed"));
+    const bool size = parser.isSet(QStringLiteral("size"));
+    if (!seed && !size)
+        return;
+    const auto refuse = [](const QString &message) {
+        fputs(qPrintable(QStringLiteral("Fehler: %1\n").arg(message)), stderr);
+        std::exit(2);
+    };
+    if (m_task != Task::Generate)
+        refuse(QStringLiteral("--seed und --size gelten nur zusammen mit --generate."));
+    bool ok = true;
+    if (seed)
+        m_seed = parser.value(QStringLiteral("seed")).toULongLong(&ok);
+    if (!ok)
+        refuse(QStringLiteral("--seed erwartet eine ganze Zahl ab 0."));
+    if (!size)
+        return;
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,3})[x×](\\d{1,3})$"));
+    const QRegularExpressionMatch match = pattern.match(parser.value(QStringLiteral("size")));
+    m_cols = match.captured(1).toInt();
+    m_rows = match.captured(2).toInt();
+    if (!match.hasMatch() || m_cols < 2 || m_rows < 2 || m_cols > MaxCols - 1
+        || m_rows > MaxRows - 1)
+        refuse(QStringLiteral("--size erwartet SPALTENxZEILEN von 2x2 bis 49x39, z. B. 20x20."));
 }
 
 QString CommandLine::fileName(const QCoreApplication &application)
@@ -163,6 +213,8 @@ int CommandLine::run() const
         return convert();
     case Task::FitWords:
         return fitWords();
+    case Task::Generate:
+        return generate();
     case Task::ExportImage:
         return exportImage();
     case Task::ExportHtml:
@@ -193,6 +245,38 @@ int CommandLine::fitWords() const
         err << fittingMessage(int(words.size()), lines) << Qt::endl;
         for (const std::string &word : words)
             err << toQString(word) << Qt::endl;
+        return SavePuzzle(m_names.constFirst());
+    });
+}
+
+int CommandLine::generate() const
+{
+    QTextStream err(stderr);
+    QString text;
+    QString error;
+    std::vector<GeneratorEntry> entries;
+    if (!readWordListText(m_value, text, error) || !readGeneratorEntries(text, entries, error)) {
+        err << "Fehler: " << error << Qt::endl;
+        return 1;
+    }
+    return withLoadedPuzzle(m_names.value(1), [&](Prompt &prompt) {
+        GeneratorOptions options;
+        options.seed = m_seed;
+        options.maxCols = m_cols;
+        options.maxRows = m_rows;
+        // Headless runs do their whole fixed amount of work, so the same list and seed give
+        // the same file on a busy machine too; the bound only stops a run gone astray.
+        options.budgetMs = 60000;
+        const GeneratedLayout layout = generatePuzzle(entries, options);
+        err << generatorFigures(layout, int(entries.size())) << Qt::endl;
+        for (const QString &line : skippedEntryLines(layout, entries))
+            err << line << Qt::endl;
+        if (layout.words.empty()) {
+            prompt.error(QStringLiteral("Keines der Wörter lässt sich einbauen; es wurde nichts "
+                                        "gespeichert."));
+            return false;
+        }
+        applyGeneratedLayout(layout, entries);
         return SavePuzzle(m_names.constFirst());
     });
 }

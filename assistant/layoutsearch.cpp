@@ -19,11 +19,14 @@ LayoutSearch::LayoutSearch(const std::vector<std::string> &words, int cols, int 
     , m_cols(cols)
     , m_rows(rows)
 {
-}
-
-bool LayoutSearch::occupied(int x, int y) const
-{
-    return x >= 0 && y >= 0 && x < m_cols && y < m_rows && m_cells[y * m_cols + x].letter != 0;
+    auto index = std::make_shared<std::vector<std::vector<std::pair<int, int>>>>(256);
+    for (int w = 0; w < int(words.size()); ++w) {
+        const std::string &word = words[size_t(w)];
+        m_longest = std::max(m_longest, int(word.size()));
+        for (int k = 0; k < int(word.size()); ++k)
+            (*index)[std::uint8_t(word[size_t(k)])].emplace_back(w, k);
+    }
+    m_wordsByLetter = std::move(index);
 }
 
 int LayoutSearch::crossingsAt(const std::string &word, int x, int y, bool across) const
@@ -35,12 +38,16 @@ int LayoutSearch::crossingsAt(const std::string &word, int x, int y, bool across
         return -1;
     if (occupied(x - dx, y - dy) || occupied(x + dx * n, y + dy * n))
         return -1;
+    // Numbers drawn outside go into the empty field before a word: an across word starting
+    // right above-right of a down word's start would put both into one field.
+    if (across ? (at(x - 1, y + 1).dirs & 2) : (at(x + 1, y - 1).dirs & 1))
+        return -1;
     const std::uint8_t own = across ? 1 : 2;
     int crossings = 0;
     for (int i = 0; i < n; ++i) {
         const int cx = x + dx * i;
         const int cy = y + dy * i;
-        const Cell &cell = m_cells[cy * m_cols + cx];
+        const Cell &cell = at(cx, cy);
         if (cell.letter != 0) {
             if (cell.letter != word[i] || (cell.dirs & own))
                 return -1;
@@ -70,7 +77,7 @@ int LayoutSearch::score(const std::string &word,
                        / std::max(m_cols, m_rows);
     const int skew = std::abs(newWidth * m_rows - newHeight * m_cols) / std::max(m_cols, m_rows);
     const std::uint64_t noise = SplitMix64(salt ^ (std::uint64_t(candidate.key) << 20)).next();
-    return candidate.crossings * 40 - growth * 3 - skew + int(noise & 7);
+    return candidate.crossings * 40 - growth * 3 - skew + int(noise % std::uint64_t(m_noise));
 }
 
 void LayoutSearch::lay(const LaidWord &laid)
@@ -79,8 +86,7 @@ void LayoutSearch::lay(const LaidWord &laid)
     const int n = int(letters.size());
     const std::uint8_t own = laid.across ? 1 : 2;
     for (int i = 0; i < n; ++i) {
-        Cell &cell = m_cells[size_t((laid.across ? laid.y : laid.y + i) * m_cols
-                                    + (laid.across ? laid.x + i : laid.x))];
+        Cell &cell = at(laid.across ? laid.x + i : laid.x, laid.across ? laid.y : laid.y + i);
         if (cell.letter != 0)
             ++m_crossings;
         cell.letter = letters[size_t(i)];
@@ -89,6 +95,12 @@ void LayoutSearch::lay(const LaidWord &laid)
     m_placed[size_t(laid.word)] = 1;
     m_candidates[size_t(laid.word)].clear();
     m_laid.push_back(laid);
+    extendBox(laid);
+}
+
+void LayoutSearch::extendBox(const LaidWord &laid)
+{
+    const int n = int((*m_words)[size_t(laid.word)].size());
     if (m_right < m_left) {
         m_left = m_right = laid.x;
         m_top = m_bottom = laid.y;
@@ -108,59 +120,56 @@ void LayoutSearch::place(int word, int x, int y, bool across)
 
 void LayoutSearch::updateCandidates(const LaidWord &last)
 {
-    const std::string &lastLetters = (*m_words)[last.word];
+    const std::string &lastLetters = (*m_words)[size_t(last.word)];
     const int n = int(lastLetters.size());
-    // The fields the last word changed, with the ring of neighbours its letters now block.
-    const int x0 = last.x - 1;
-    const int y0 = last.y - 1;
-    const int x1 = last.across ? last.x + n : last.x + 1;
-    const int y1 = last.across ? last.y + 1 : last.y + n;
-    std::vector<int> touched;
+    const int lastRight = last.across ? last.x + n - 1 : last.x;
+    const int lastBottom = last.across ? last.y : last.y + n - 1;
+    // Positions on the last word's fields go (those across it are found again below); those
+    // beside it are looked at again.
     for (int w = 0; w < int(m_words->size()); ++w) {
-        if (m_placed[w])
+        if (m_placed[size_t(w)])
             continue;
-        const std::string &word = (*m_words)[w];
+        const std::string &word = (*m_words)[size_t(w)];
         const int length = int(word.size());
-        std::vector<Candidate> &list = m_candidates[w];
-        touched.clear();
+        std::vector<Candidate> &list = m_candidates[size_t(w)];
         size_t kept = 0;
         for (const Candidate &candidate : list) {
             const int field = candidate.key >> 1;
             const bool across = !(candidate.key & 1);
             const int x = field % m_cols;
             const int y = field / m_cols;
-            const bool apart = x - 1 > x1 || y - 1 > y1 || (across ? x + length : x + 1) < x0
-                               || (across ? y + 1 : y + length) < y0;
+            const int right = across ? x + length - 1 : x;
+            const int bottom = across ? y : y + length - 1;
+            if (x <= lastRight && y <= lastBottom && right >= last.x && bottom >= last.y)
+                continue;
             Candidate updated = candidate;
-            if (!apart) {
+            if (x - 1 <= lastRight + 1 && y - 1 <= lastBottom + 1 && right + 1 >= last.x - 1
+                && bottom + 1 >= last.y - 1) {
                 updated.crossings = crossingsAt(word, x, y, across);
                 if (updated.crossings < 0)
                     continue;
-                touched.push_back(candidate.key);
             }
             list[kept++] = updated;
         }
         list.resize(kept);
-        // Positions that cross the last word, laid across it.
-        for (int i = 0; i < n; ++i) {
-            const int px = last.across ? last.x + i : last.x;
-            const int py = last.across ? last.y : last.y + i;
-            for (int k = 0; k < length; ++k) {
-                if (word[k] != lastLetters[i])
-                    continue;
-                const int x = last.across ? px : px - k;
-                const int y = last.across ? py - k : py;
-                if (x < 0 || y < 0)
-                    continue;
-                const int key = ((y * m_cols + x) << 1) | (last.across ? 1 : 0);
-                if (std::find(touched.begin(), touched.end(), key) != touched.end())
-                    continue;
-                const int crossings = crossingsAt(word, x, y, !last.across);
-                if (crossings > 0) {
-                    list.push_back({key, crossings});
-                    touched.push_back(key);
-                }
-            }
+    }
+    // Every position across the last word, through one of its fields it has alone.
+    for (int i = 0; i < n; ++i) {
+        const int px = last.across ? last.x + i : last.x;
+        const int py = last.across ? last.y : last.y + i;
+        if (at(px, py).dirs == 3)
+            continue;
+        for (const auto &[w, k] : (*m_wordsByLetter)[std::uint8_t(lastLetters[size_t(i)])]) {
+            if (m_placed[size_t(w)])
+                continue;
+            const int x = last.across ? px : px - k;
+            const int y = last.across ? py - k : py;
+            if (x < 0 || y < 0)
+                continue;
+            const int crossings = crossingsAt((*m_words)[size_t(w)], x, y, !last.across);
+            if (crossings > 0)
+                m_candidates[size_t(w)].push_back(
+                        {((y * m_cols + x) << 1) | (last.across ? 1 : 0), crossings});
         }
     }
 }
@@ -168,7 +177,7 @@ void LayoutSearch::updateCandidates(const LaidWord &last)
 void LayoutSearch::reset()
 {
     const int count = int(m_words->size());
-    m_cells.assign(size_t(m_cols) * size_t(m_rows), Cell{});
+    m_cells.assign(size_t(m_cols + 2) * size_t(m_rows + 2), Cell{});
     m_candidates.assign(size_t(count), {});
     m_placed.assign(size_t(count), 0);
     m_laid.clear();
@@ -186,6 +195,7 @@ bool LayoutSearch::run(std::uint64_t seed, const std::atomic_bool *cancel)
     for (std::uint32_t &r : m_rank)
         r = std::uint32_t(random.next());
     m_salt = random.next();
+    m_noise = 8;
 
     // The first word: one of the three longest that fit, in the middle of the box.
     std::vector<int> order(static_cast<size_t>(count));
@@ -259,31 +269,44 @@ void LayoutSearch::restore(std::vector<LaidWord> laid)
     reset();
     for (const LaidWord &word : laid)
         lay(word);
+    std::vector<int> open;
+    for (int w = 0; w < int(m_words->size()); ++w)
+        if (!m_placed[size_t(w)])
+            open.push_back(w);
+    addCandidates(open);
+}
+
+void LayoutSearch::addThrough(int w, int k, int x, int y)
+{
+    const bool across = at(x, y).dirs == 2;
+    const int sx = across ? x - k : x;
+    const int sy = across ? y : y - k;
+    if (sx < 0 || sy < 0)
+        return;
+    for (int i = 0; i < k; ++i)
+        if (occupied(across ? sx + i : sx, across ? sy : sy + i))
+            return;
+    const int crossings = crossingsAt((*m_words)[size_t(w)], sx, sy, across);
+    if (crossings > 0)
+        m_candidates[size_t(w)].push_back(
+                {((sy * m_cols + sx) << 1) | (across ? 0 : 1), crossings});
+}
+
+void LayoutSearch::addCandidates(const std::vector<int> &words)
+{
     // Every position crossing a laid letter that has a word in one direction only, counted
     // once: from its first crossing.
     std::vector<std::vector<int>> fieldsByLetter(256);
-    for (int field = 0; field < int(m_cells.size()); ++field) {
-        const Cell &cell = m_cells[size_t(field)];
+    for (int field = 0; field < m_cols * m_rows; ++field) {
+        const Cell &cell = at(field % m_cols, field / m_cols);
         if (cell.letter != 0 && cell.dirs != 3)
             fieldsByLetter[std::uint8_t(cell.letter)].push_back(field);
     }
-    for (int w = 0; w < int(m_words->size()); ++w) {
-        if (m_placed[size_t(w)])
-            continue;
+    for (const int w : words) {
         const std::string &word = (*m_words)[size_t(w)];
         for (int k = 0; k < int(word.size()); ++k) {
-            for (const int field : fieldsByLetter[std::uint8_t(word[size_t(k)])]) {
-                const bool across = m_cells[size_t(field)].dirs == 2;
-                const int x = across ? field % m_cols - k : field % m_cols;
-                const int y = across ? field / m_cols : field / m_cols - k;
-                bool firstCrossing = x >= 0 && y >= 0;
-                for (int i = 0; firstCrossing && i < k; ++i)
-                    firstCrossing = !occupied(across ? x + i : x, across ? y : y + i);
-                const int crossings = firstCrossing ? crossingsAt(word, x, y, across) : -1;
-                if (crossings > 0)
-                    m_candidates[size_t(w)].push_back(
-                            {((y * m_cols + x) << 1) | (across ? 0 : 1), crossings});
-            }
+            for (const int field : fieldsByLetter[std::uint8_t(word[size_t(k)])])
+                addThrough(w, k, field % m_cols, field / m_cols);
         }
     }
 }
@@ -296,6 +319,8 @@ bool LayoutSearch::repair(std::uint64_t seed, const std::atomic_bool *cancel)
     for (std::uint32_t &r : m_rank)
         r = std::uint32_t(random.next());
     m_salt = random.next();
+    // More noise than in a fresh run, so that the words taken out do not simply come back.
+    m_noise = 24;
     // A square patch around a random letter of a random word.
     const LaidWord &centre = m_laid[size_t(random.below(int(m_laid.size())))];
     const int along = random.below(int((*m_words)[size_t(centre.word)].size()));
@@ -310,16 +335,92 @@ bool LayoutSearch::repair(std::uint64_t seed, const std::atomic_bool *cancel)
         if (x1 < cx - reach || word.x > cx + reach || y1 < cy - reach || word.y > cy + reach)
             kept.push_back(word);
     }
-    restore(largestPiece(kept));
+    takeOut(largestPiece(kept));
     if (m_laid.empty())
         return true;
     return fill(cancel);
 }
 
+void LayoutSearch::takeOut(const std::vector<LaidWord> &keep)
+{
+    std::vector<char> kept(m_words->size(), 0);
+    for (const LaidWord &word : keep)
+        kept[size_t(word.word)] = 1;
+    // The fields that change, with their ring of neighbours: the zone.
+    int zx0 = m_cols;
+    int zy0 = m_rows;
+    int zx1 = -1;
+    int zy1 = -1;
+    std::vector<int> out;
+    for (const LaidWord &word : m_laid) {
+        if (kept[size_t(word.word)])
+            continue;
+        out.push_back(word.word);
+        m_placed[size_t(word.word)] = 0;
+        const int n = int((*m_words)[size_t(word.word)].size());
+        const std::uint8_t own = word.across ? 1 : 2;
+        for (int i = 0; i < n; ++i) {
+            Cell &cell = at(word.across ? word.x + i : word.x, word.across ? word.y : word.y + i);
+            if (cell.dirs == 3)
+                --m_crossings;
+            cell.dirs &= std::uint8_t(~own);
+            if (cell.dirs == 0)
+                cell.letter = 0;
+        }
+        zx0 = std::min(zx0, word.x - 1);
+        zy0 = std::min(zy0, word.y - 1);
+        zx1 = std::max(zx1, (word.across ? word.x + n - 1 : word.x) + 1);
+        zy1 = std::max(zy1, (word.across ? word.y : word.y + n - 1) + 1);
+    }
+    if (out.empty())
+        return;
+    m_laid = keep;
+    m_left = m_top = 0;
+    m_right = m_bottom = -1;
+    for (const LaidWord &word : m_laid)
+        extendBox(word);
+    const auto reachesZone = [&](int x, int y, bool across, int n) {
+        return x - 1 <= zx1 && y - 1 <= zy1 && (across ? x + n : x + 1) >= zx0
+               && (across ? y + 1 : y + n) >= zy0;
+    };
+    // Positions of the open words that reach into the zone are dropped and found again: every
+    // position through a laid letter that reaches the zone, from its first crossing.
+    std::vector<std::vector<std::pair<int, int>>> openLetters(256);
+    for (int w = 0; w < int(m_words->size()); ++w) {
+        if (m_placed[size_t(w)] || std::find(out.begin(), out.end(), w) != out.end())
+            continue;
+        const std::string &word = (*m_words)[size_t(w)];
+        const int n = int(word.size());
+        for (int k = 0; k < n; ++k)
+            openLetters[std::uint8_t(word[size_t(k)])].emplace_back(w, k);
+        std::erase_if(m_candidates[size_t(w)], [&](const Candidate &candidate) {
+            const int field = candidate.key >> 1;
+            return reachesZone(field % m_cols, field / m_cols, !(candidate.key & 1), n);
+        });
+    }
+    const int reach = m_longest + 1;
+    for (int y = std::max(0, zy0 - reach); y <= std::min(m_rows - 1, zy1 + reach); ++y) {
+        for (int x = std::max(0, zx0 - reach); x <= std::min(m_cols - 1, zx1 + reach); ++x) {
+            const Cell &cell = at(x, y);
+            if (cell.letter == 0 || cell.dirs == 3)
+                continue;
+            const bool across = cell.dirs == 2;
+            if (across ? y < zy0 - 1 || y > zy1 + 1 : x < zx0 - 1 || x > zx1 + 1)
+                continue;
+            for (const auto &[w, k] : openLetters[std::uint8_t(cell.letter)]) {
+                const int n = int((*m_words)[size_t(w)].size());
+                if (reachesZone(across ? x - k : x, across ? y : y - k, across, n))
+                    addThrough(w, k, x, y);
+            }
+        }
+    }
+    addCandidates(out);
+}
+
 std::vector<LaidWord> LayoutSearch::largestPiece(const std::vector<LaidWord> &laid)
 {
     // Which word lies on each field in each direction, then a walk over the crossings.
-    std::vector<int> owner(m_cells.size() * 2, -1);
+    std::vector<int> owner(size_t(m_cols * m_rows) * 2, -1);
     for (int i = 0; i < int(laid.size()); ++i) {
         const LaidWord &word = laid[size_t(i)];
         for (int k = 0; k < int((*m_words)[size_t(word.word)].size()); ++k) {

@@ -2,7 +2,9 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gs {
@@ -75,7 +77,11 @@ private:
         int crossings = 0;
     };
 
-    bool occupied(int x, int y) const;
+    // The field at column x and row y from -1 to cols and rows: the box has a ring of fields
+    // that stay empty, so that neighbours need no bounds check.
+    Cell &at(int x, int y) { return m_cells[size_t((y + 1) * (m_cols + 2) + x + 1)]; }
+    const Cell &at(int x, int y) const { return m_cells[size_t((y + 1) * (m_cols + 2) + x + 1)]; }
+    bool occupied(int x, int y) const { return at(x, y).letter != 0; }
     // Crossings of word laid at (x, y) in the direction, or -1 when it may not lie there.
     int crossingsAt(const std::string &word, int x, int y, bool across) const;
     int score(const std::string &word, const Candidate &candidate, std::uint64_t salt) const;
@@ -85,6 +91,15 @@ private:
     void place(int word, int x, int y, bool across);
     // Lays the best position of all words, one after the other, until none is left.
     bool fill(const std::atomic_bool *cancel);
+    // The position of word w with its letter k on the laid field (x, y), across the one word
+    // there, when that field is the position's first crossing and the word fits.
+    void addThrough(int w, int k, int x, int y);
+    // The positions of the given words that cross what is laid.
+    void addCandidates(const std::vector<int> &words);
+    // Takes out every laid word not in keep (which stays one piece) and updates the positions
+    // of the open words near the fields that changed.
+    void takeOut(const std::vector<LaidWord> &keep);
+    void extendBox(const LaidWord &laid);
     std::vector<LaidWord> largestPiece(const std::vector<LaidWord> &laid);
     // Drops the positions the last laid word spoilt, updates those it touches and adds
     // those that cross it.
@@ -93,6 +108,9 @@ private:
     const std::vector<std::string> *m_words;
     int m_cols;
     int m_rows;
+    int m_longest = 0;
+    // Per letter, every word and index where it occurs; shared by the copies of a search.
+    std::shared_ptr<const std::vector<std::vector<std::pair<int, int>>>> m_wordsByLetter;
     std::vector<Cell> m_cells;
     std::vector<std::vector<Candidate>> m_candidates;
     std::vector<char> m_placed;
@@ -100,6 +118,8 @@ private:
     // Tie-breaking order of the words and the noise of the scores, drawn per run.
     std::vector<std::uint32_t> m_rank;
     std::uint64_t m_salt = 0;
+    // Scores get a random addition below this.
+    int m_noise = 8;
     int m_crossings = 0;
     int m_left = 0;
     int m_top = 0;

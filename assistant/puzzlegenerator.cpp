@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <tuple>
 #include <unordered_set>
 
 namespace gs {
@@ -70,15 +71,18 @@ struct Candidate
     }
     Candidate() = default;
 
-    // More words, then a smaller box, then a squarer one, then more crossings.
+    // More words, then a shorter long side, then a smaller and squarer box, then more
+    // crossings.
     bool betterThan(const Candidate &other) const
     {
-        if (laid.size() != other.laid.size())
-            return laid.size() > other.laid.size();
-        if (width * height != other.width * other.height)
-            return width * height < other.width * other.height;
-        if (std::abs(width - height) != std::abs(other.width - other.height))
-            return std::abs(width - height) < std::abs(other.width - other.height);
+        const auto key = [](const Candidate &c) {
+            return std::make_tuple(-int(c.laid.size()),
+                                   std::max(c.width, c.height),
+                                   c.width * c.height,
+                                   std::abs(c.width - c.height));
+        };
+        if (key(*this) != key(other))
+            return key(*this) < key(other);
         return crossings > other.crossings;
     }
 };
@@ -92,7 +96,7 @@ int runsFor(int n)
 
 int repairsFor(int n)
 {
-    return std::clamp(200000 / std::max(n, 1), 20, 2000);
+    return std::clamp(600000 / std::max(n, 1), 20, 3000);
 }
 
 } // namespace
@@ -171,23 +175,16 @@ GeneratedLayout generatePuzzle(const std::vector<GeneratorEntry> &entries,
     // A third of the runs in the whole box.
     for (int i = 0; !stopped && i < std::max(1, runs / 3); ++i)
         attempt(cols, rows);
-    // All words laid: smaller boxes while a run fills one as well.
+    // All words laid: square boxes a field smaller while a run fills one as well.
     const int triesPerBox = std::max(2, runs / 12);
     bool shrinking = allLaid();
     while (!stopped && shrinking && done < runs) {
         shrinking = false;
-        const int w = best.width;
-        const int h = best.height;
-        // The side that is long for the box's shape first.
-        const bool narrowFirst = w * rows >= h * cols;
-        for (const bool narrower : {narrowFirst, !narrowFirst}) {
-            const int c = narrower ? w - 1 : w;
-            const int r = narrower ? h : h - 1;
-            for (int t = 0; c >= 2 && r >= 2 && !stopped && !shrinking && t < triesPerBox; ++t)
-                shrinking = attempt(c, r);
-            if (shrinking || stopped)
-                break;
-        }
+        const int side = std::max(best.width, best.height) - 1;
+        const int c = std::min(cols, side);
+        const int r = std::min(rows, side);
+        for (int t = 0; c >= 2 && r >= 2 && !stopped && !shrinking && t < triesPerBox; ++t)
+            shrinking = attempt(c, r);
     }
     while (!stopped && allLaid() && done < runs)
         attempt(best.width, best.height);
@@ -217,6 +214,8 @@ GeneratedLayout generatePuzzle(const std::vector<GeneratorEntry> &entries,
         }
     }
 
+    if (progress)
+        progress(100);
     GeneratedLayout layout;
     layout.skipped = words.skipped;
     std::vector<char> placed(entries.size(), 0);

@@ -30,7 +30,8 @@ bool readGeneratorEntries(const QString &text,
                           QString &error);
 
 // What the generator is asked for: the seed that makes a run repeatable, the largest box the
-// layout may take and how long it may search.
+// layout may take (at most 49 x 39: column 1 and row 1 stay free for numbers drawn outside)
+// and how long it may search at most.
 struct GeneratorOptions
 {
     std::uint64_t seed = 1;
@@ -70,9 +71,11 @@ struct GeneratedLayout
     int crossings = 0;
 };
 
-// Lays as many entries as possible into one connected, compact puzzle. The same entries and
-// options give the same layout. Checks cancel often and then returns the best layout found so
-// far; progress (may be empty) is called with 0..100 from the calling thread.
+// Lays as many entries as possible into one connected, compact puzzle. The amount of search is
+// fixed by the number of entries, so the same entries and seed give the same layout on every
+// machine; only a search cut short by cancel or by budgetMs may differ. Checks cancel often and
+// then returns the best layout found so far; progress (may be empty) is called with 0..100 from
+// the calling thread. Words start in column 2 and row 2 or later.
 GeneratedLayout generatePuzzle(const std::vector<GeneratorEntry> &entries,
                                const GeneratorOptions &options,
                                const std::atomic_bool *cancel = nullptr,
