@@ -35,7 +35,7 @@ constexpr int ListWidth = 260;
 constexpr QSize PreviewSize(520, 400);
 constexpr int SkippedHeight = 72;
 constexpr QSize StartSize(940, 680);
-constexpr int DefaultSeconds = 2;
+constexpr int DefaultSeconds = 10;
 constexpr int MaxSeconds = 60;
 // Below this field size the numbers of the preview are no longer legible.
 constexpr int MinPreviewFieldSize = 20;
@@ -110,7 +110,7 @@ GeneratorDialog::GeneratorDialog(QWidget *parent)
     box->addWidget(m_rows);
     box->addStretch();
     auto *time = new QHBoxLayout;
-    time->addWidget(new QLabel(QStringLiteral("Suchzeit:"), this));
+    time->addWidget(new QLabel(QStringLiteral("Suchzeit höchstens:"), this));
     time->addWidget(m_seconds);
     time->addStretch();
     time->addWidget(m_load);

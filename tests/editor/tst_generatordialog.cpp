@@ -26,7 +26,7 @@ QString manyWords()
 {
     std::mt19937 random(7);
     QStringList words;
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 3000; ++i) {
         QString word;
         for (int n = 4 + int(random() % 6); n > 0; --n)
             word += QChar(u'A' + int(random() % 14));
