@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
@@ -25,14 +24,10 @@ const QString SchoolWords = QStringLiteral(
 QString manyWords()
 {
     std::mt19937 random(7);
-    QStringList words;
-    for (int i = 0; i < 3000; ++i) {
-        QString word;
-        for (int n = 4 + int(random() % 6); n > 0; --n)
-            word += QChar(u'A' + int(random() % 14));
-        words.append(word);
-    }
-    return words.join(QLatin1Char('\n'));
+    QString words;
+    for (int i = 0; i < 30000; ++i)
+        words += i % 8 == 7 ? QChar(u'\n') : QChar(u'A' + int(random() % 14));
+    return words;
 }
 
 } // namespace
@@ -58,12 +53,9 @@ class TestGeneratorDialog : public QObject
                 buttons.begin(), buttons.end(), [&](auto *b) { return b->text() == text; });
     }
     static bool running(QWidget *dialog) { return button(dialog, "Abbrechen")->isEnabled(); }
-    // Starts generating from list with the longest or the shortest search time.
-    static void generate(QWidget *dialog, const QString &list, bool longSearch)
+    static void generate(QWidget *dialog, const QString &list)
     {
         dialog->findChild<QPlainTextEdit *>()->setPlainText(list);
-        QSpinBox *seconds = dialog->findChildren<QSpinBox *>().constLast();
-        seconds->setValue(longSearch ? seconds->maximum() : seconds->minimum());
         button(dialog, QStringLiteral("Erzeugen"))->click();
     }
 
@@ -85,7 +77,7 @@ private slots:
             QTimer ticker;
             QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
             ticker.start(10);
-            generate(dialog, manyWords(), true);
+            generate(dialog, manyWords());
             QVERIFY(running(dialog));
             QTRY_VERIFY(ticks >= 5);
             QVERIFY(running(dialog));
@@ -114,7 +106,7 @@ private slots:
         const TCrossWordPuzzle before = Puzzle;
         QUndoStack *stack = UndoHistory::active()->stack();
         withDialog([this, &before](QWidget *dialog) {
-            generate(dialog, SchoolWords, false);
+            generate(dialog, SchoolWords);
             QTRY_VERIFY_WITH_TIMEOUT(!running(dialog), 10000);
             m_window.prompt->answers << Prompt::Answer::No << Prompt::Answer::Yes;
             button(dialog, QStringLiteral("Übernehmen"))->click();
@@ -151,7 +143,6 @@ private slots:
             QCOMPARE(list->toPlainText(), QStringLiteral("HAUS;Gebäude\n"));
         });
         QCOMPARE(m_window.prompt->shown.size(), 1);
-        QCOMPARE(m_window.prompt->lastCaption(), QStringLiteral("Fehler"));
     }
 };
 
