@@ -44,7 +44,11 @@ bool readWordListText(const QString &fileName, QString &text, QString &error)
         error = QStringLiteral("Die Wortliste %1 kann nicht gelesen werden!").arg(name);
         return false;
     }
-    const QByteArray bytes = file.read(MaxWordListBytes + 1);
+    return decodeWordList(file.read(MaxWordListBytes + 1), name, text, error);
+}
+
+bool decodeWordList(const QByteArray &bytes, const QString &name, QString &text, QString &error)
+{
     if (bytes.size() > MaxWordListBytes) {
         error = wordListTooLong(name);
         return false;

@@ -17,6 +17,8 @@ inline constexpr int MaxWordListLines = 10000;
 // error: unreadable, too large, or naming the first line that is not UTF-8 (a NUL byte, as in
 // UTF-16 without a byte-order mark, counts as such).
 bool readWordListText(const QString &fileName, QString &text, QString &error);
+// The same for a word list's bytes; name is the list's file name for the messages.
+bool decodeWordList(const QByteArray &bytes, const QString &name, QString &text, QString &error);
 // Reads a UTF-8 word list: every line is one entry, an empty line too (line breaks CR LF, LF or
 // CR; a break at the end closes the last line). On failure returns false with a German message
 // in error: unreadable or too long, no lines, or a line that Windows-1252 cannot hold.

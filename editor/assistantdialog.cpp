@@ -7,6 +7,7 @@
 #include "core/prompt.h"
 #include "core/puzzle.h"
 #include "core/render.h"
+#include "editor/dialogbuttons.h"
 #include "editor/undohistory.h"
 #include "output/imagecomposition.h"
 #include "output/outputsettings.h"
@@ -31,13 +32,6 @@ constexpr QSize ClientSize(735, 517);
 constexpr int ListWidth = 185;
 constexpr QSize PreviewSize(497, 361);
 
-QPushButton *button(const QString &text, QWidget *parent)
-{
-    auto *result = new QPushButton(text, parent);
-    result->setAutoDefault(false);
-    return result;
-}
-
 } // namespace
 
 TForm9::TForm9(QWidget *parent)
@@ -51,7 +45,7 @@ TForm9::TForm9(QWidget *parent)
     m_wordList = new QPlainTextEdit(page);
     m_wordList->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_wordList->setFixedHeight(225);
-    auto *reread = button(QStringLiteral("Definitionen neu einlesen"), page);
+    auto *reread = actionButton(QStringLiteral("Definitionen neu einlesen"), page);
     m_unplacedList = new QListWidget(page);
     m_unplacedList->setFixedHeight(145);
     QPalette red = m_unplacedList->palette();
@@ -90,9 +84,9 @@ TForm9::TForm9(QWidget *parent)
     columns->addLayout(right, 1);
 
     m_withNumbers = new QCheckBox(QStringLiteral("Nummern generieren"), page);
-    auto *takeFromBoard = button(QStringLiteral("Vom Brett holen"), page);
-    auto *generate = button(QStringLiteral("Felderquiz generieren"), page);
-    auto *apply = button(QStringLiteral("Übernehmen"), page);
+    auto *takeFromBoard = actionButton(QStringLiteral("Vom Brett holen"), page);
+    auto *generate = actionButton(QStringLiteral("Felderquiz generieren"), page);
+    auto *apply = actionButton(QStringLiteral("Übernehmen"), page);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_withNumbers);
     bottom->addStretch();

@@ -17,4 +17,11 @@ QDialogButtonBox *okCancelButtons(QDialog *dialog, bool cancel)
     return buttons;
 }
 
+QPushButton *actionButton(const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
 } // namespace gs

@@ -16,6 +16,7 @@
 #include "editor/boardviewport.h"
 #include "editor/definitionseditor.h"
 #include "editor/editoricons.h"
+#include "editor/generatordialog.h"
 #include "editor/htmlexportwindow.h"
 #include "editor/imageoutputwindow.h"
 #include "editor/insertgriddialog.h"
@@ -184,6 +185,7 @@ void TForm1::createMenus()
 
     QMenu *extras = menuBar()->addMenu(QStringLiteral("Extras"));
     m_assistantAction = addEntry(extras, QStringLiteral("Rätsel-Assistent"));
+    m_generatorAction = addEntry(extras, QStringLiteral("Rätsel-Generator…"));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("Hilfe"));
     m_infoAction = addEntry(help, QStringLiteral("Info"));
@@ -214,6 +216,11 @@ void TForm1::createMenus()
     });
     connect(m_rasterAction, &QAction::toggled, this, [] { RedrawBoard(); });
     connect(m_assistantAction, &QAction::triggered, this, [this] { openModal(m_form9); });
+    connect(m_generatorAction, &QAction::triggered, this, [this] {
+        if (m_generator)
+            m_generator->setDocumentFileName(m_currentFileName);
+        openModal(m_generator);
+    });
     connect(m_infoAction, &QAction::triggered, this, [this] { openModal(m_form10); });
 }
 
@@ -380,10 +387,13 @@ void TForm1::createWindows()
     m_form5->setDocumentFolder(folder);
     m_form7->setDocumentFolder(folder);
     m_form9 = new TForm9(this);
-    connect(m_form9, &TForm9::puzzleApplied, this, [this] {
+    m_generator = new GeneratorDialog(this);
+    const auto showApplied = [this] {
         UpdateFieldPanel();
         CheckScrolling();
-    });
+    };
+    connect(m_form9, &TForm9::puzzleApplied, this, showApplied);
+    connect(m_generator, &GeneratorDialog::puzzleApplied, this, showApplied);
     m_form10 = new TForm10(this);
 }
 

@@ -19,6 +19,7 @@ class QWheelEvent;
 namespace gs {
 
 class BoardViewport;
+class GeneratorDialog;
 class SidePanel;
 class TForm2;
 class TForm3;
@@ -184,6 +185,7 @@ private:
     QAction *m_definitionsAction = nullptr;
     QAction *m_rasterAction = nullptr;
     QAction *m_assistantAction = nullptr;
+    QAction *m_generatorAction = nullptr;
     QAction *m_infoAction = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
@@ -202,6 +204,7 @@ private:
     QPointer<TForm6> m_form6;
     QPointer<TForm7> m_form7;
     QPointer<TForm9> m_form9;
+    QPointer<GeneratorDialog> m_generator;
     QPointer<TForm10> m_form10;
 
     QPoint m_lastMouseDown;
