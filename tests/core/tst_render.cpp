@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(BoardImage().size(), QSize(59 + 50, 59 + 50));
     }
 
-    void frameBlockAndLetter()
+    void frameBlockLetterAndSeparator()
     {
         PlaceField({2, 1}, {"A"});
         PlaceField({3, 1}, Block);
@@ -112,18 +112,15 @@ private slots:
         FakeBoardView view;
         view.letters = false;
         QVERIFY(!anyPixel(drawnFields({{2, 1}}), QRect(31, 2, 26, 26), BoardBlack));
-    }
 
-    void separatorThickness()
-    {
+        // A left separator of width 3 around the shared frame line x = 29: pixels 25..31.
         PlaceField({2, 1}, {"-", true});
-        // Left separator of width 3 around the shared frame line x = 29: pixels 25..31.
         Puzzle.BorderWidth = 3;
-        const QImage image = drawnFields({{2, 1}});
-        QCOMPARE(image.pixel(25, 15), BoardBlack);
-        QCOMPARE(image.pixel(31, 15), BoardBlack);
-        QCOMPARE(image.pixel(24, 15), BoardWhite);
-        QCOMPARE(image.pixel(32, 15), BoardWhite);
+        const QImage separator = drawnFields({{2, 1}});
+        QCOMPARE(separator.pixel(24, 15), BoardWhite);
+        QCOMPARE(separator.pixel(25, 15), BoardBlack);
+        QCOMPARE(separator.pixel(31, 15), BoardBlack);
+        QCOMPARE(separator.pixel(32, 15), BoardWhite);
     }
 
     void numbersInsideAndOutside()
