@@ -45,14 +45,18 @@ private slots:
         QFETCH(QString, name);
         QTemporaryDir folder;
         const QString target = folder.filePath(name);
+        // A document's copy beside it: it must stay when the document cannot be written.
+        const QString copy = target + QStringLiteral(".xml");
         writeOld(target);
+        writeOld(copy);
         QString errors;
         QCOMPARE(runProgram({option, target, QStringLiteral(GS_EXAMPLE)}, &errors, 64), 1);
         QVERIFY2(errors.contains(target)
                          && errors.contains(QStringLiteral("größer, als das System erlaubt")),
                  qPrintable(errors));
         QCOMPARE(gs::readFileBytes(target), m_old);
-        onlyFiles(folder.path(), {name});
+        QCOMPARE(gs::readFileBytes(copy), m_old);
+        onlyFiles(folder.path(), {name, name + QStringLiteral(".xml")});
     }
 
     // The document is written before its copy: a copy that fails is named, the old copy stays.
