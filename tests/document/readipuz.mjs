@@ -1,6 +1,6 @@
 // Reads an ipuz file with the npm package @xwordly/xword-parser and prints what it understood:
 // node readipuz.mjs NPM_PREFIX FILE.ipuz
-// Output (JSON): width, height, rows (the letters, "#" for a block, "." where it has none) and
+// Output (JSON): size ("WxH"), rows (the letters, "#" for a block, "." where it has none) and
 // the clues of both directions as "number text".
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -12,8 +12,7 @@ const { parse } = await import(pathToFileURL(entry).href);
 const puzzle = parse(readFileSync(file, 'utf8'), { filename: file });
 const clues = (list) => list.map((clue) => `${clue.number} ${clue.text}`);
 console.log(JSON.stringify({
-    width: puzzle.grid.width,
-    height: puzzle.grid.height,
+    size: `${puzzle.grid.width}x${puzzle.grid.height}`,
     rows: puzzle.grid.cells.map(
             (row) => row.map((cell) => (cell.isBlack ? '#' : cell.solution || '.')).join('')),
     across: clues(puzzle.clues.across),

@@ -10,9 +10,7 @@
 #include "support/testfiles.h"
 
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -139,17 +137,12 @@ private slots:
 
     void goldenDocumentComesBackByteForByte()
     {
-        FakeBoardView view;
         BuildGoldenPuzzle();
         const QByteArray text = IpuzText("Fluss & See");
         QVERIFY(!text.startsWith("\xEF\xBB\xBF"));
-        const QJsonObject root = QJsonDocument::fromJson(text).object();
-        QCOMPARE(root.value("title").toString(), QStringLiteral("Fluss &amp; See"));
+        QCOMPARE(QJsonDocument::fromJson(text)["title"].toString(), u"Fluss &amp; See");
         QVERIFY(roundTrip());
         QCOMPARE(DocumentText(), std::string(GoldenDocumentText));
-        QVERIFY(Modified);
-        QVERIFY(view.fileName.isEmpty());
-        QCOMPARE(view.caption, QStringLiteral("Gitterstern 2.0 (BETA 1.2)"));
     }
 
     void filesOfOtherPrograms_data()
@@ -223,10 +216,10 @@ private slots:
                               << "kein gültiges JSON";
         QTest::newRow("sudoku") << QByteArray("{\"kind\":[\"http://ipuz.org/sudoku#1\"]}")
                                 << "kein Kreuzworträtsel";
-        QTest::newRow("dimensions text") << crossword + "\"dimensions\":\"15x15\",\"puzzle\":[[0]]}"
+        QTest::newRow("dimensions text") << crossword + R"("dimensions":"15x15","puzzle":[[0]]})"
                                          << "kein lesbares Gitter";
         QTest::newRow("puzzle object")
-                << crossword + "\"dimensions\":{\"width\":1,\"height\":1},\"puzzle\":{}}"
+                << crossword + R"("dimensions":{"width":1,"height":1},"puzzle":{}})"
                 << "kein lesbares Gitter";
         // Files are told apart by their content, whatever their name.
         QTest::newRow("short document") << QByteArray("\x09Stern", 6) << "";
@@ -259,23 +252,23 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("board");
         QTest::addColumn<int>("numbers");
-        const QByteArray head = "{\"kind\":[\"crossword\"],\"dimensions\":{\"width\":";
-        QTest::newRow("letters") << head
-                                            + "4,\"height\":1},\"puzzle\":[[1,0,0,0]],\"solution\":"
-                                              "[[\"😀\",\"TH\",5,\"x\"]],\"clues\":{\"Across\":[[1,"
-                                              "\"Vier\"]]}}"
-                                 << "---X" << 1;
+        const QByteArray head = R"({"kind":["crossword"],"dimensions":{"width":)";
+        QTest::newRow("letters")
+                << head
+                           + R"(4,"height":1},"puzzle":[[1,0,0,0]],)"
+                             R"("solution":[["😀","TH",5,"x"]],"clues":{"Across":[[1,"Vier"]]}})"
+                << "---X" << 1;
         QTest::newRow("wrong types")
                 << head
-                           + "3,\"height\":1},\"puzzle\":[[1,true,[0]]],\"clues\":{\"Across\":[5,"
-                             "[1,\"A\"],[7,\"S\"]],\"Diagonal\":[[1,\"B\"]],\"Down\":{}}}"
+                           + R"(3,"height":1},"puzzle":[[1,true,[0]]],"clues":)"
+                             R"({"Across":[5,[1,"A"],[7,"S"]],"Diagonal":[[1,"B"]],"Down":{}}})"
                 << "-" << 1;
         QTest::newRow("huge dimensions")
-                << head + "2000000000,\"height\":2000000000},\"puzzle\":[[0,0]]}"
+                << head + R"(2000000000,"height":2000000000},"puzzle":[[0,0]]})"
                 << "--" << 0;
         const QByteArray row = "[" + QByteArray("0,").repeated(59) + "0]";
         QTest::newRow("beyond 50 x 40")
-                << head + "60,\"height\":41},\"puzzle\":[" + (row + ",").repeated(40) + row + "]}"
+                << head + R"(60,"height":41},"puzzle":[)" + (row + ",").repeated(40) + row + "]}"
                 << QString(50, '-').append('/').repeated(40).chopped(1) << 0;
     }
 
@@ -308,12 +301,9 @@ private slots:
         reader.start(node, {GS_READER_SCRIPT, GS_NPM_PREFIX, path("leser.ipuz")});
         QVERIFY(reader.waitForFinished(30000));
         QVERIFY2(reader.exitCode() == 0, reader.readAllStandardError().constData());
-        const QJsonObject read = QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
-        QCOMPARE(read.value("width").toInt(), 3);
-        QCOMPARE(read.value("height").toInt(), 2);
-        QCOMPARE(read.value("rows").toArray(), (QJsonArray{"Äß.", "..#"}));
-        QCOMPARE(read.value("across").toArray(), QJsonArray{"1 Fluss &amp; See"});
-        QCOMPARE(read.value("down").toArray(), QJsonArray{"2 &lt;Straß&gt;"});
+        QCOMPARE(QString::fromUtf8(reader.readAllStandardOutput()).trimmed(),
+                 QStringLiteral(R"({"size":"3x2","rows":["Äß.","..#"],)"
+                                R"("across":["1 Fluss &amp; See"],"down":["2 &lt;Straß&gt;"]})"));
     }
 };
 
