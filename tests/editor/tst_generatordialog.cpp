@@ -32,19 +32,15 @@ QString manyWords()
 
 } // namespace
 
-class TestGeneratorDialog : public QObject
+class TestGeneratorDialog : public QObject, public MainWindowFixture
 {
     Q_OBJECT
-
-    MainWindowFixture m_window;
 
     // Opens the dialog from the menu and hands it to inside; it is closed afterwards.
     void withDialog(const std::function<void(QWidget *)> &inside)
     {
-        const QString title = MainWindowFixture::withModal(
-                [this] { m_window.action(QStringLiteral("Rätsel-Generator…"))->trigger(); },
-                inside);
-        QCOMPARE(title, QStringLiteral("Rätsel-Generator"));
+        QCOMPARE(withModal([this] { action("Rätsel-Generator…")->trigger(); }, inside),
+                 QStringLiteral("Rätsel-Generator"));
     }
     static QPushButton *button(QWidget *dialog, const QString &text)
     {
@@ -62,10 +58,10 @@ class TestGeneratorDialog : public QObject
 private slots:
     void init()
     {
-        m_window.create();
-        m_window.show();
+        create();
+        show();
     }
-    void cleanup() { m_window.destroy(); }
+    void cleanup() { destroy(); }
 
     // The search runs beside the event loop: the window goes on handling events, and
     // "Abbrechen" ends it soon with the best layout found so far, ready to be applied; closing
@@ -108,12 +104,12 @@ private slots:
         withDialog([this, &before](QWidget *dialog) {
             generate(dialog, SchoolWords);
             QTRY_VERIFY_WITH_TIMEOUT(!running(dialog), 10000);
-            m_window.prompt->answers << Prompt::Answer::No << Prompt::Answer::Yes;
+            prompt->answers << Prompt::Answer::No << Prompt::Answer::Yes;
             button(dialog, QStringLiteral("Übernehmen"))->click();
             QVERIFY(PuzzleSnapshot::capture(before).matches(Puzzle));
             button(dialog, QStringLiteral("Übernehmen"))->click();
         });
-        QCOMPARE(m_window.prompt->shown.size(), 2);
+        QCOMPARE(prompt->shown.size(), 2);
         QVERIFY(!Puzzle.Numbers.empty() && !Puzzle.Numbers.front().Text.empty() && Modified);
         QCOMPARE(stack->count(), 1);
         stack->undo();
@@ -130,19 +126,17 @@ private slots:
         });
         const QTemporaryDir folder;
         const QString fileName = folder.filePath(QStringLiteral("wörter.txt"));
-        m_window.prompt->texts << fileName << fileName;
+        prompt->texts << fileName << fileName;
         withDialog([&fileName](QWidget *dialog) {
             auto *list = dialog->findChild<QPlainTextEdit *>();
             QCOMPARE(list->toPlainText(), SchoolWords);
             button(dialog, QStringLiteral("Laden…"))->click();
             QCOMPARE(list->toPlainText(), SchoolWords);
-            QFile file(fileName);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("HAUS;Geb\xC3\xA4ude\n"));
-            file.close();
+            writeFileBytes(fileName, "HAUS;Geb\xC3\xA4ude\n");
             button(dialog, QStringLiteral("Laden…"))->click();
             QCOMPARE(list->toPlainText(), QStringLiteral("HAUS;Gebäude\n"));
         });
-        QCOMPARE(m_window.prompt->shown.size(), 1);
+        QCOMPARE(prompt->shown.size(), 1);
     }
 };
 
