@@ -78,6 +78,7 @@ private slots:
 
     // "Übernehmen" applies exactly what the engine makes of the list, also after the dialog was
     // minimised and restored, and marks the puzzle modified; a reopened dialog has no result.
+    // "Vom Brett holen" keeps the board as it is for "Übernehmen" and shows it.
     void applying()
     {
         PlaceWord({2, 2}, true, "HAUS");
@@ -100,19 +101,13 @@ private slots:
         Puzzle = before;
         click(QStringLiteral("Übernehmen"));
         QVERIFY(Puzzle.Board == before.Board && Puzzle.Numbers == before.Numbers);
-    }
 
-    // "Vom Brett holen" keeps the board as it is for "Übernehmen" and shows it.
-    void takingFromTheBoard()
-    {
-        PlaceWord({2, 2}, true, "HAUS");
-        const TCrossWordPuzzle taken = Puzzle;
         click(QStringLiteral("Vom Brett holen"));
         QVERIFY(previewDrawn());
         SetLetter({2, 3}, "X");
         Modified = false;
         click(QStringLiteral("Übernehmen"));
-        QVERIFY(Puzzle.Board == taken.Board && Modified);
+        QVERIFY(Puzzle.Board == before.Board && Modified);
     }
 
     // Yes fills the list with the numbered words of the board; No keeps the list.
