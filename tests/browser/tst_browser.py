@@ -32,11 +32,6 @@ def legacy_document(path):
         f.write("\r\n".join(lines).encode("cp1252") + b"\r\n")
 
 
-def export(program, option, page, document):
-    subprocess.run([program, option, page, document], check=True,
-                   env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-
-
 def chromium(folder):
     """Headless Chromium with its own profile in folder and the console kept for get_log."""
     options = webdriver.ChromeOptions()
@@ -81,8 +76,7 @@ def html_page(driver, page):
     for i in range(5):
         field(i).clear()
     driver.find_element(By.CSS_SELECTOR, "input[value='Lösung']").click()
-    values = [field(i).get_attribute("value") for i in range(5)]
-    assert values == ["F", "Š", "U", "ß", "-"], values
+    assert [field(i).get_attribute("value") for i in range(5)] == ["F", "Š", "U", "ß", "-"]
 
 
 def main(program, axe_js, example, html_document):
@@ -100,10 +94,12 @@ def main(program, axe_js, example, html_document):
         return 77
     with open(axe_js, encoding="utf-8") as f:
         axe = f.read()
-    export(program, "--export-web", page, document)
     example_page = os.path.join(folder, "beispiel.html")
-    export(program, "--export-web", example_page, example)
-    export(program, "--export-html", old_page, html_document)
+    for option, out, source in (("--export-web", page, document),
+                                ("--export-web", example_page, example),
+                                ("--export-html", old_page, html_document)):
+        subprocess.run([program, option, out, source], check=True,
+                       env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
     driver = chromium(folder)
     driver.set_window_size(1280, 1024)
 
