@@ -2,9 +2,9 @@
 #include "output/webexport.h"
 #include "support/fullboard.h"
 #include "support/placefield.h"
+#include "support/testfiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -34,12 +34,8 @@ class TestWebExport : public QObject
 private slots:
     void pageCodeStaysSmall()
     {
-        qint64 size = 0;
-        for (const char *name : {":/web/puzzle.js", ":/web/puzzle.css"}) {
-            QFile file(QString::fromLatin1(name));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            size += file.size();
-        }
+        const qsizetype size = readFileBytes(":/web/puzzle.js").size()
+                               + readFileBytes(":/web/puzzle.css").size();
         QVERIFY2(size > 1000 && size <= 40 * 1024, QByteArray::number(size));
 
         // The largest puzzle: 50 x 40 letters, 400 definitions of the longest length.
