@@ -207,6 +207,24 @@ private slots:
         QVERIFY(breach(list, cut, 49, 39).isEmpty());
     }
 
+    void exchangeBringsOpenWordIn()
+    {
+        // CGH can only come in down through the C, beside BEF: BEF has to go and finds no
+        // other place.
+        const std::vector<std::string> words{"ABCD", "BEF", "CGH"};
+        LayoutSearch search(words, 4, 4);
+        search.restore({{0, 0, 0, true}, {1, 1, 0, false}});
+        QVERIFY(search.insert(7, nullptr));
+        const std::vector<LaidWord> &laid = search.laid();
+        QCOMPARE(laid.size(), size_t(2));
+        QVERIFY(std::any_of(laid.begin(), laid.end(), [](const LaidWord &w) {
+            return w.word == 2 && w.x == 2 && w.y == 0 && !w.across;
+        }));
+        QVERIFY(std::none_of(
+                laid.begin(), laid.end(), [](const LaidWord &w) { return w.word == 1; }));
+        QCOMPARE(search.crossings(), 1);
+    }
+
     void reportsWhatIsLeftOut()
     {
         Entries list;
