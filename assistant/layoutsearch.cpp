@@ -287,11 +287,16 @@ void LayoutSearch::restore(std::vector<LaidWord> laid)
     reset();
     for (const LaidWord &word : laid)
         lay(word);
+    addCandidates(openWords());
+}
+
+std::vector<int> LayoutSearch::openWords() const
+{
     std::vector<int> open;
     for (int w = 0; w < int(m_words->size()); ++w)
         if (!m_placed[size_t(w)])
             open.push_back(w);
-    addCandidates(open);
+    return open;
 }
 
 void LayoutSearch::addThrough(int w, int k, int x, int y)
@@ -536,10 +541,7 @@ void LayoutSearch::clashes(const LaidWord &position,
 
 bool LayoutSearch::insert(std::uint64_t seed, const std::atomic_bool *cancel)
 {
-    std::vector<int> open;
-    for (int w = 0; w < int(m_words->size()); ++w)
-        if (!m_placed[size_t(w)])
-            open.push_back(w);
+    const std::vector<int> open = openWords();
     if (open.empty() || m_laid.empty())
         return true;
     SplitMix64 random = reseed(seed, 24, false);

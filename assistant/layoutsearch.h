@@ -55,7 +55,8 @@ public:
     // Lays the words (a sound layout in this box) and the positions left for the others.
     void restore(std::vector<LaidWord> laid);
     // Takes out the words that reach into a random patch of the board, keeps the largest
-    // connected piece of the rest and fills again; false when cancel was raised.
+    // connected piece of the rest and fills again (nothing changes when that piece leaves out
+    // more than a few words); false when cancel was raised.
     bool repair(std::uint64_t seed, const std::atomic_bool *cancel);
     // Lays a random open word across a laid letter where it clashes with the fewest laid words,
     // takes those out and fills again; false when cancel was raised.
@@ -96,6 +97,8 @@ private:
     int crossingsAt(const std::string &word, int x, int y, bool across) const;
     int score(const std::string &word, const Candidate &candidate, std::uint64_t salt) const;
     void reset();
+    // The words not laid.
+    std::vector<int> openWords() const;
     // Draws the tie-breaking order and the noise of a run from seed; the generator goes on.
     SplitMix64 reseed(std::uint64_t seed, int noise, bool compact);
     // Writes the word's letters without looking at the positions of the others.
@@ -119,8 +122,8 @@ private:
     // Per field and direction (field * 2 + 1 for down) the index in laid of the word there,
     // or -1.
     std::vector<int> owners(const std::vector<LaidWord> &laid) const;
-    // The laid words (indices into m_laid) that must go before word w can lie at (x, y) in the
-    // direction; stops once more than limit are found.
+    // The laid words (indices into m_laid) that must go before the word can lie at position;
+    // stops once more than limit are found.
     void clashes(const LaidWord &position,
                  const std::vector<int> &owner,
                  size_t limit,
