@@ -472,9 +472,40 @@ std::vector<LaidWord> LayoutSearch::largestPiece(const std::vector<LaidWord> &la
 
 bool LayoutSearch::keepLargestPiece(const std::vector<LaidWord> &kept)
 {
+    // Two words crossing a word on neighbouring fields would stand side by side without it:
+    // the second of them goes as well, until no such pair is left.
+    std::vector<LaidWord> sound = kept;
+    for (bool dropped = true; dropped;) {
+        dropped = false;
+        std::vector<char> staying(m_words->size(), 0);
+        for (const LaidWord &word : sound)
+            staying[size_t(word.word)] = 1;
+        const std::vector<int> owner = owners(sound);
+        std::vector<char> drop(sound.size(), 0);
+        for (const LaidWord &word : m_laid) {
+            if (staying[size_t(word.word)])
+                continue;
+            const size_t crossing = word.across ? 1 : 0;
+            const int step = word.across ? 1 : m_cols;
+            const int first = word.y * m_cols + word.x;
+            for (int i = 1; i < int((*m_words)[size_t(word.word)].size()); ++i) {
+                const int field = first + i * step;
+                const int other = owner[size_t(field) * 2 + crossing];
+                if (other >= 0 && owner[size_t(field - step) * 2 + crossing] >= 0) {
+                    drop[size_t(other)] = 1;
+                    dropped = true;
+                }
+            }
+        }
+        std::vector<LaidWord> rest;
+        for (size_t i = 0; i < sound.size(); ++i)
+            if (!drop[i])
+                rest.push_back(sound[i]);
+        sound = std::move(rest);
+    }
     // A repair that cuts off much seldom pays.
     const int maxCutOff = 4;
-    const std::vector<LaidWord> piece = largestPiece(kept);
+    const std::vector<LaidWord> piece = largestPiece(sound);
     if (piece.empty() || kept.size() - piece.size() > size_t(maxCutOff))
         return false;
     takeOut(piece);
