@@ -116,8 +116,9 @@ private:
     void takeOut(const std::vector<LaidWord> &keep);
     void extendBox(const LaidWord &laid);
     std::vector<LaidWord> largestPiece(const std::vector<LaidWord> &laid) const;
-    // Takes out the laid words not in kept and those cut off from the largest piece of the
-    // rest; false, changing nothing, when that would cut off more than a few.
+    // Takes out the laid words not in kept, the second of two words that crossed one of them
+    // on neighbouring fields, and what is cut off from the largest piece of the rest; false,
+    // changing nothing, when that would cut off more than a few.
     bool keepLargestPiece(const std::vector<LaidWord> &kept);
     // Per field and direction (field * 2 + 1 for down) the index in laid of the word there,
     // or -1.
