@@ -76,8 +76,19 @@ int LayoutSearch::score(const std::string &word,
     const int growth = ((newWidth - width) * m_rows + (newHeight - height) * m_cols) * 4
                        / std::max(m_cols, m_rows);
     const int skew = std::abs(newWidth * m_rows - newHeight * m_cols) / std::max(m_cols, m_rows);
+    // Dense packing: letters two fields beside the word's new letters, across its direction,
+    // mean it runs close along another word with one free line between.
+    int packing = 0;
+    for (int i = 0; i < n; ++i) {
+        const int cx = across ? x + i : x;
+        const int cy = across ? y : y + i;
+        if (!occupied(cx, cy))
+            packing += int(letterAt(across ? cx : cx - 2, across ? cy - 2 : cy))
+                       + int(letterAt(across ? cx : cx + 2, across ? cy + 2 : cy));
+    }
     const std::uint64_t noise = SplitMix64(salt ^ (std::uint64_t(candidate.key) << 20)).next();
-    return candidate.crossings * 40 - growth * 3 - skew + int(noise % std::uint64_t(m_noise));
+    return candidate.crossings * 40 + packing * 3 - (m_compact ? growth * 3 : 0) - skew
+           + int(noise % std::uint64_t(m_noise));
 }
 
 void LayoutSearch::lay(const LaidWord &laid)
@@ -187,15 +198,22 @@ void LayoutSearch::reset()
     m_rank.assign(size_t(count), 0);
 }
 
-bool LayoutSearch::run(std::uint64_t seed, const std::atomic_bool *cancel)
+SplitMix64 LayoutSearch::reseed(std::uint64_t seed, int noise, bool compact)
 {
-    const int count = int(m_words->size());
-    reset();
     SplitMix64 random(seed);
     for (std::uint32_t &r : m_rank)
         r = std::uint32_t(random.next());
     m_salt = random.next();
-    m_noise = 8;
+    m_noise = noise;
+    m_compact = compact;
+    return random;
+}
+
+bool LayoutSearch::run(std::uint64_t seed, bool compact, const std::atomic_bool *cancel)
+{
+    const int count = int(m_words->size());
+    reset();
+    SplitMix64 random = reseed(seed, 8, compact);
 
     // The first word: one of the three longest that fit, in the middle of the box.
     std::vector<int> order(static_cast<size_t>(count));
@@ -269,11 +287,16 @@ void LayoutSearch::restore(std::vector<LaidWord> laid)
     reset();
     for (const LaidWord &word : laid)
         lay(word);
+    addCandidates(openWords());
+}
+
+std::vector<int> LayoutSearch::openWords() const
+{
     std::vector<int> open;
     for (int w = 0; w < int(m_words->size()); ++w)
         if (!m_placed[size_t(w)])
             open.push_back(w);
-    addCandidates(open);
+    return open;
 }
 
 void LayoutSearch::addThrough(int w, int k, int x, int y)
@@ -315,12 +338,9 @@ bool LayoutSearch::repair(std::uint64_t seed, const std::atomic_bool *cancel)
 {
     if (m_laid.size() < 2)
         return true;
-    SplitMix64 random(seed);
-    for (std::uint32_t &r : m_rank)
-        r = std::uint32_t(random.next());
-    m_salt = random.next();
-    // More noise than in a fresh run, so that the words taken out do not simply come back.
-    m_noise = 24;
+    // More noise than in a fresh run, so that the words taken out do not simply come back;
+    // the box is there to be filled.
+    SplitMix64 random = reseed(seed, 24, false);
     // A square patch around a random letter of a random word.
     const LaidWord &centre = m_laid[size_t(random.below(int(m_laid.size())))];
     const int along = random.below(int((*m_words)[size_t(centre.word)].size()));
@@ -335,10 +355,7 @@ bool LayoutSearch::repair(std::uint64_t seed, const std::atomic_bool *cancel)
         if (x1 < cx - reach || word.x > cx + reach || y1 < cy - reach || word.y > cy + reach)
             kept.push_back(word);
     }
-    takeOut(largestPiece(kept));
-    if (m_laid.empty())
-        return true;
-    return fill(cancel);
+    return !keepLargestPiece(kept) || fill(cancel);
 }
 
 void LayoutSearch::takeOut(const std::vector<LaidWord> &keep)
@@ -417,18 +434,10 @@ void LayoutSearch::takeOut(const std::vector<LaidWord> &keep)
     addCandidates(out);
 }
 
-std::vector<LaidWord> LayoutSearch::largestPiece(const std::vector<LaidWord> &laid)
+std::vector<LaidWord> LayoutSearch::largestPiece(const std::vector<LaidWord> &laid) const
 {
-    // Which word lies on each field in each direction, then a walk over the crossings.
-    std::vector<int> owner(size_t(m_cols * m_rows) * 2, -1);
-    for (int i = 0; i < int(laid.size()); ++i) {
-        const LaidWord &word = laid[size_t(i)];
-        for (int k = 0; k < int((*m_words)[size_t(word.word)].size()); ++k) {
-            const int x = word.across ? word.x + k : word.x;
-            const int y = word.across ? word.y : word.y + k;
-            owner[size_t(y * m_cols + x) * 2 + (word.across ? 0 : 1)] = i;
-        }
-    }
+    // A walk over the crossings.
+    const std::vector<int> owner = owners(laid);
     std::vector<int> piece(laid.size(), -1);
     std::vector<int> sizes;
     for (int start = 0; start < int(laid.size()); ++start) {
@@ -459,6 +468,162 @@ std::vector<LaidWord> LayoutSearch::largestPiece(const std::vector<LaidWord> &la
         if (piece[size_t(i)] == largest)
             result.push_back(laid[size_t(i)]);
     return result;
+}
+
+bool LayoutSearch::keepLargestPiece(const std::vector<LaidWord> &kept)
+{
+    // Two words crossing a word on neighbouring fields would stand side by side without it:
+    // the second of them goes as well, until no such pair is left.
+    std::vector<LaidWord> sound = kept;
+    for (bool dropped = true; dropped;) {
+        dropped = false;
+        std::vector<char> staying(m_words->size(), 0);
+        for (const LaidWord &word : sound)
+            staying[size_t(word.word)] = 1;
+        const std::vector<int> owner = owners(sound);
+        std::vector<char> drop(sound.size(), 0);
+        for (const LaidWord &word : m_laid) {
+            if (staying[size_t(word.word)])
+                continue;
+            const size_t crossing = word.across ? 1 : 0;
+            const int step = word.across ? 1 : m_cols;
+            const int first = word.y * m_cols + word.x;
+            for (int i = 1; i < int((*m_words)[size_t(word.word)].size()); ++i) {
+                const int field = first + i * step;
+                const int other = owner[size_t(field) * 2 + crossing];
+                if (other >= 0 && owner[size_t(field - step) * 2 + crossing] >= 0) {
+                    drop[size_t(other)] = 1;
+                    dropped = true;
+                }
+            }
+        }
+        std::vector<LaidWord> rest;
+        for (size_t i = 0; i < sound.size(); ++i)
+            if (!drop[i])
+                rest.push_back(sound[i]);
+        sound = std::move(rest);
+    }
+    // A repair that cuts off much seldom pays.
+    const int maxCutOff = 4;
+    const std::vector<LaidWord> piece = largestPiece(sound);
+    if (piece.empty() || kept.size() - piece.size() > size_t(maxCutOff))
+        return false;
+    takeOut(piece);
+    return true;
+}
+
+std::vector<int> LayoutSearch::owners(const std::vector<LaidWord> &laid) const
+{
+    std::vector<int> owner(size_t(m_cols * m_rows) * 2, -1);
+    for (int i = 0; i < int(laid.size()); ++i) {
+        const LaidWord &word = laid[size_t(i)];
+        for (int k = 0; k < int((*m_words)[size_t(word.word)].size()); ++k) {
+            const int x = word.across ? word.x + k : word.x;
+            const int y = word.across ? word.y : word.y + k;
+            owner[size_t(y * m_cols + x) * 2 + (word.across ? 0 : 1)] = i;
+        }
+    }
+    return owner;
+}
+
+void LayoutSearch::clashes(const LaidWord &position,
+                           const std::vector<int> &owner,
+                           size_t limit,
+                           std::vector<int> &found) const
+{
+    found.clear();
+    const std::string &word = (*m_words)[size_t(position.word)];
+    const int n = int(word.size());
+    const bool across = position.across;
+    const int dx = across ? 1 : 0;
+    const int dy = across ? 0 : 1;
+    // The words on a field: both, or only the one in direction (0 across, 1 down).
+    const auto add = [&](int x, int y, int direction) {
+        if (!letterAt(x, y))
+            return;
+        for (int d = 0; d < 2; ++d) {
+            const int i = owner[size_t(y * m_cols + x) * 2 + size_t(d)];
+            if (i >= 0 && (direction < 0 || direction == d)
+                && std::find(found.begin(), found.end(), i) == found.end())
+                found.push_back(i);
+        }
+    };
+    // The rules of crossingsAt, each broken rule naming the words in the way.
+    add(position.x - dx, position.y - dy, -1);
+    add(position.x + dx * n, position.y + dy * n, -1);
+    if (across)
+        add(position.x - 1, position.y + 1, 1);
+    else
+        add(position.x + 1, position.y - 1, 0);
+    for (int i = 0; i < n && found.size() <= limit; ++i) {
+        const int x = position.x + dx * i;
+        const int y = position.y + dy * i;
+        const Cell &cell = at(x, y);
+        if (cell.letter == 0) {
+            add(x + dy, y + dx, -1);
+            add(x - dy, y - dx, -1);
+        } else if (cell.letter != word[size_t(i)]) {
+            add(x, y, -1);
+        } else if (cell.dirs & (across ? 1 : 2)) {
+            add(x, y, across ? 0 : 1);
+        }
+    }
+}
+
+bool LayoutSearch::insert(std::uint64_t seed, const std::atomic_bool *cancel)
+{
+    const std::vector<int> open = openWords();
+    if (open.empty() || m_laid.empty())
+        return true;
+    SplitMix64 random = reseed(seed, 24, false);
+    const int w = open[size_t(random.below(int(open.size())))];
+    const std::string &word = (*m_words)[size_t(w)];
+    const int n = int(word.size());
+    const std::vector<int> owner = owners(m_laid);
+    // Every position across a laid letter that has a word in one direction only; the one
+    // with the fewest clashes, among equal ones a random one.
+    std::vector<int> found;
+    std::vector<int> fewest;
+    LaidWord chosen{w, 0, 0, true};
+    int ties = 0;
+    for (int field = 0; field < m_cols * m_rows; ++field) {
+        const int fx = field % m_cols;
+        const int fy = field / m_cols;
+        const Cell &cell = at(fx, fy);
+        if (cell.letter == 0 || cell.dirs == 3)
+            continue;
+        const bool across = cell.dirs == 2;
+        for (int k = 0; k < n; ++k) {
+            const LaidWord position{w, across ? fx - k : fx, across ? fy : fy - k, across};
+            if (word[size_t(k)] != cell.letter || position.x < 0 || position.y < 0
+                || (across ? position.x + n > m_cols : position.y + n > m_rows))
+                continue;
+            clashes(position, owner, ties == 0 ? m_laid.size() : fewest.size(), found);
+            if (ties > 0 && found.size() > fewest.size())
+                continue;
+            if (ties == 0 || found.size() < fewest.size())
+                ties = 0;
+            if (random.below(++ties) == 0) {
+                fewest = found;
+                chosen = position;
+            }
+        }
+    }
+    if (ties == 0)
+        return true;
+    // The clashing words go and the word comes in, when it still crosses what is left.
+    std::vector<char> gone(m_laid.size(), 0);
+    for (const int i : fewest)
+        gone[size_t(i)] = 1;
+    std::vector<LaidWord> kept;
+    for (size_t i = 0; i < m_laid.size(); ++i)
+        if (!gone[i])
+            kept.push_back(m_laid[i]);
+    if (!keepLargestPiece(kept))
+        return true;
+    if (crossingsAt(word, chosen.x, chosen.y, chosen.across) > 0)
+        place(w, chosen.x, chosen.y, chosen.across);
+    return fill(cancel);
 }
 
 } // namespace gs

@@ -37,9 +37,10 @@ struct LaidWord
 
 // One randomized best-first greedy run on a box of cols x rows fields: the first word goes
 // into the middle, then at each step the unplaced word with the fewest possible positions is
-// laid at its best position (most crossings, least growth of the used box). Every word after
-// the first crosses one already laid; no letter touches another except where words cross,
-// so every run of two or more letters is exactly one laid word.
+// laid at its best position (most crossings, then closest along other words, least growth of
+// the used box). Every word after the first crosses one already laid; no letter touches
+// another except where words cross, so every run of two or more letters is exactly one laid
+// word.
 class LayoutSearch
 {
 public:
@@ -47,14 +48,19 @@ public:
     LayoutSearch(const std::vector<std::string> &words, int cols, int rows);
 
     // One run whose choices follow seed; false when cancel was raised (the words laid so far
-    // stay and form a sound layout).
-    bool run(std::uint64_t seed, const std::atomic_bool *cancel);
+    // stay and form a sound layout). compact: growth of the used box counts against a position,
+    // for words that may all fit; otherwise the box is filled as densely as it goes.
+    bool run(std::uint64_t seed, bool compact, const std::atomic_bool *cancel);
 
     // Lays the words (a sound layout in this box) and the positions left for the others.
     void restore(std::vector<LaidWord> laid);
     // Takes out the words that reach into a random patch of the board, keeps the largest
-    // connected piece of the rest and fills again; false when cancel was raised.
+    // connected piece of the rest and fills again (nothing changes when that piece leaves out
+    // more than a few words); false when cancel was raised.
     bool repair(std::uint64_t seed, const std::atomic_bool *cancel);
+    // Lays a random open word across a laid letter where it clashes with the fewest laid words,
+    // takes those out and fills again; false when cancel was raised.
+    bool insert(std::uint64_t seed, const std::atomic_bool *cancel);
 
     const std::vector<LaidWord> &laid() const { return m_laid; }
     int crossings() const { return m_crossings; }
@@ -82,10 +88,19 @@ private:
     Cell &at(int x, int y) { return m_cells[size_t((y + 1) * (m_cols + 2) + x + 1)]; }
     const Cell &at(int x, int y) const { return m_cells[size_t((y + 1) * (m_cols + 2) + x + 1)]; }
     bool occupied(int x, int y) const { return at(x, y).letter != 0; }
+    // Whether the field at column x and row y holds a letter; any x and y.
+    bool letterAt(int x, int y) const
+    {
+        return x >= 0 && y >= 0 && x < m_cols && y < m_rows && occupied(x, y);
+    }
     // Crossings of word laid at (x, y) in the direction, or -1 when it may not lie there.
     int crossingsAt(const std::string &word, int x, int y, bool across) const;
     int score(const std::string &word, const Candidate &candidate, std::uint64_t salt) const;
     void reset();
+    // The words not laid.
+    std::vector<int> openWords() const;
+    // Draws the tie-breaking order and the noise of a run from seed; the generator goes on.
+    SplitMix64 reseed(std::uint64_t seed, int noise, bool compact);
     // Writes the word's letters without looking at the positions of the others.
     void lay(const LaidWord &laid);
     void place(int word, int x, int y, bool across);
@@ -100,7 +115,20 @@ private:
     // of the open words near the fields that changed.
     void takeOut(const std::vector<LaidWord> &keep);
     void extendBox(const LaidWord &laid);
-    std::vector<LaidWord> largestPiece(const std::vector<LaidWord> &laid);
+    std::vector<LaidWord> largestPiece(const std::vector<LaidWord> &laid) const;
+    // Takes out the laid words not in kept, the second of two words that crossed one of them
+    // on neighbouring fields, and what is cut off from the largest piece of the rest; false,
+    // changing nothing, when that would cut off more than a few.
+    bool keepLargestPiece(const std::vector<LaidWord> &kept);
+    // Per field and direction (field * 2 + 1 for down) the index in laid of the word there,
+    // or -1.
+    std::vector<int> owners(const std::vector<LaidWord> &laid) const;
+    // The laid words (indices into m_laid) that must go before the word can lie at position;
+    // stops once more than limit are found.
+    void clashes(const LaidWord &position,
+                 const std::vector<int> &owner,
+                 size_t limit,
+                 std::vector<int> &found) const;
     // Drops the positions the last laid word spoilt, updates those it touches and adds
     // those that cross it.
     void updateCandidates(const LaidWord &last);
@@ -120,6 +148,8 @@ private:
     std::uint64_t m_salt = 0;
     // Scores get a random addition below this.
     int m_noise = 8;
+    // Whether growth of the used box counts against a position.
+    bool m_compact = true;
     int m_crossings = 0;
     int m_left = 0;
     int m_top = 0;

@@ -160,17 +160,21 @@ GeneratedLayout generatePuzzle(const std::vector<GeneratorEntry> &entries,
         return !stopped;
     };
     Candidate best;
-    // One fresh run in a box of c x r; true when it gave a better layout.
+    const auto allLaid = [&] { return int(best.laid.size()) == count; };
+    // One fresh run in a box of c x r; true when it gave a better layout. The first run and
+    // those after one that laid all words keep the layout compact; the others fill the box as
+    // densely as they can, for lists that do not fit.
     const auto attempt = [&](int c, int r) {
         LayoutSearch search(words.letters, c, r);
-        keepGoing(search.run(SplitMix64(options.seed ^ std::uint64_t(done) << 32).next(), cancel));
+        keepGoing(search.run(SplitMix64(options.seed ^ std::uint64_t(done) << 32).next(),
+                             done == 0 || allLaid(),
+                             cancel));
         const Candidate candidate(search);
         if (done > 1 && !candidate.betterThan(best))
             return false;
         best = candidate;
         return true;
     };
-    const auto allLaid = [&] { return int(best.laid.size()) == count; };
 
     // A third of the runs in the whole box.
     for (int i = 0; !stopped && i < std::max(1, runs / 3); ++i)
@@ -189,8 +193,9 @@ GeneratedLayout generatePuzzle(const std::vector<GeneratorEntry> &entries,
     while (!stopped && allLaid() && done < runs)
         attempt(best.width, best.height);
 
-    // Words left over: repairs of the best layout, centred in the whole box; a repair that
-    // lays as many words as before is kept and repaired further.
+    // Words left over: repairs of the best layout, centred in the whole box, every fourth one
+    // bringing in an open word; a repair that lays as many words as before is kept and
+    // repaired further.
     if (!stopped && !allLaid() && !best.laid.empty()) {
         LayoutSearch search(words.letters, cols, rows);
         std::vector<LaidWord> laid = best.laid;
@@ -201,8 +206,8 @@ GeneratedLayout generatePuzzle(const std::vector<GeneratorEntry> &entries,
         search.restore(laid);
         LayoutSearch current = search;
         for (int i = 0; !stopped && i < repairs && !allLaid(); ++i) {
-            keepGoing(search.repair(SplitMix64(options.seed ^ std::uint64_t(i) << 40).next(),
-                                    cancel));
+            const std::uint64_t seed = SplitMix64(options.seed ^ std::uint64_t(i) << 40).next();
+            keepGoing(i % 4 == 3 ? search.insert(seed, cancel) : search.repair(seed, cancel));
             if (search.laid().size() < current.laid().size()) {
                 search = current;
                 continue;

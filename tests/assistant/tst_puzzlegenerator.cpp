@@ -207,6 +207,51 @@ private slots:
         QVERIFY(breach(list, cut, 49, 39).isEmpty());
     }
 
+    void exchangeBringsOpenWordIn()
+    {
+        // CGH can only come in down through the C, beside BEF: BEF has to go and finds no
+        // other place.
+        const std::vector<std::string> words{"ABCD", "BEF", "CGH"};
+        LayoutSearch search(words, 4, 4);
+        search.restore({{0, 0, 0, true}, {1, 1, 0, false}});
+        QVERIFY(search.insert(7, nullptr));
+        const std::vector<LaidWord> &laid = search.laid();
+        QCOMPARE(laid.size(), size_t(2));
+        QVERIFY(std::any_of(laid.begin(), laid.end(), [](const LaidWord &w) {
+            return w.word == 2 && w.x == 2 && w.y == 0 && !w.across;
+        }));
+        QVERIFY(std::none_of(
+                laid.begin(), laid.end(), [](const LaidWord &w) { return w.word == 1; }));
+        QCOMPARE(search.crossings(), 1);
+    }
+
+    void takingOutAWordKeepsTheRestApart()
+    {
+        // MNB and CRS cross ABCDEFGHI on neighbouring fields and hang together through the
+        // others; ZZZZZZW can only come in across its place, ABCDEFGHI has to go and B and C
+        // must not stay side by side.
+        const std::vector<std::string> words{
+                "ABCDEFGHI", "MNB", "CRS", "MEIOTAEIOU", "UVWXY", "SKLMNPQRY", "ZZZZZZW"};
+        LayoutSearch search(words, 13, 6);
+        search.restore({{0, 1, 2, true},
+                        {1, 2, 0, false},
+                        {2, 3, 2, false},
+                        {3, 2, 0, true},
+                        {4, 11, 0, false},
+                        {5, 3, 4, true}});
+        QVERIFY(search.insert(1, nullptr));
+        std::set<std::pair<int, int>> fields;
+        for (const LaidWord &w : search.laid())
+            for (int i = 0; i < int(words[size_t(w.word)].size()); ++i)
+                fields.insert({w.across ? w.x + i : w.x, w.across ? w.y : w.y + i});
+        size_t runs = 0;
+        for (const auto &[x, y] : fields)
+            runs += size_t(!fields.count({x - 1, y}) && fields.count({x + 1, y}))
+                    + size_t(!fields.count({x, y - 1}) && fields.count({x, y + 1}));
+        QCOMPARE(runs, search.laid().size());
+        QCOMPARE(search.laid().back().word, 6);
+    }
+
     void reportsWhatIsLeftOut()
     {
         Entries list;
