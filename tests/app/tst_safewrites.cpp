@@ -97,14 +97,8 @@ private slots:
     {
         const QString mount = path(QStringLiteral("voll"));
         QDir().mkpath(mount);
-        if (QProcess::execute(QStringLiteral("mount"),
-                              {QStringLiteral("-t"),
-                               QStringLiteral("tmpfs"),
-                               QStringLiteral("-o"),
-                               QStringLiteral("size=64k"),
-                               QStringLiteral("tmpfs"),
-                               mount})
-            != 0)
+        const QStringList tmpfs = QStringLiteral("-t tmpfs -o size=64k tmpfs").split(u' ');
+        if (QProcess::execute(QStringLiteral("mount"), tmpfs + QStringList{mount}) != 0)
             QSKIP("No tmpfs could be mounted (not root, or not allowed here); the file size "
                   "limit stands in for a full disk.");
         const QString document = mount + QStringLiteral("/doc.gsd");
