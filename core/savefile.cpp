@@ -11,15 +11,15 @@ namespace gs {
 
 namespace {
 
-// The German cause for the platform's text of a common failure, else the platform's own text.
-// Qt reports a failed system call with the C library's text for its errno.
-QString germanReason(const QString &platformText)
+// The German cause for the platform's text of a common failure, otherwise the given text. Qt
+// reports a failed system call with the C library's text for its errno.
+QString germanCause(const QString &platformText, const QString &otherwise)
 {
     static const struct
     {
         int code;
         const char *text;
-    } reasons[] = {
+    } causes[] = {
             {ENOSPC, "Auf dem Datenträger ist kein Platz mehr frei."},
             {EDQUOT, "Das Speicherkontingent auf dem Datenträger ist erschöpft."},
             {EFBIG, "Die Datei würde größer, als das System erlaubt."},
@@ -31,11 +31,11 @@ QString germanReason(const QString &platformText)
             {EROFS, "Der Datenträger ist schreibgeschützt."},
             {ENAMETOOLONG, "Der Dateiname ist zu lang."},
     };
-    for (const auto &reason : reasons) {
-        if (platformText == QString::fromLocal8Bit(std::strerror(reason.code)))
-            return QString::fromUtf8(reason.text);
+    for (const auto &cause : causes) {
+        if (platformText == QString::fromLocal8Bit(std::strerror(cause.code)))
+            return QString::fromUtf8(cause.text);
     }
-    return platformText.endsWith(u'.') ? platformText : platformText + u'.';
+    return otherwise;
 }
 
 } // namespace
@@ -47,8 +47,11 @@ bool writeFileSafely(const QString &fileName, std::string_view data, QString *re
             *reason = cause;
         return false;
     };
-    if (QFileInfo(fileName).isDir())
-        return fail(germanReason(QString::fromLocal8Bit(std::strerror(EISDIR))));
+    // QSaveFile names a folder in the file's place in words of its own.
+    if (QFileInfo(fileName).isDir()) {
+        const QString folder = QString::fromLocal8Bit(std::strerror(EISDIR));
+        return fail(germanCause(folder, folder));
+    }
     QSaveFile file(fileName);
     // Unbuffered, so that every write reports its own failure: a buffer flushed by commit()
     // can fail unnoticed, and the empty temporary file would then replace the old one.
@@ -59,16 +62,17 @@ bool writeFileSafely(const QString &fileName, std::string_view data, QString *re
         done += written ? size_t(count) : 0;
     }
     // An uncommitted file discards its temporary copy when it closes.
-    if (!written || !file.flush())
-        return fail(germanReason(file.errorString()));
+    if (!written || !file.flush()) {
+        const QString text = file.errorString();
+        return fail(germanCause(text, text.endsWith(u'.') ? text : text + u'.'));
+    }
     if (!file.commit()) {
-        const QString cause = germanReason(file.errorString());
         // Putting the new file in place of the old can fail without a cause the platform names.
-        return fail(cause.startsWith(file.errorString())
-                            ? QStringLiteral("Die neue Datei kann nicht an die Stelle der alten "
-                                             "treten (%1).")
-                                      .arg(file.errorString())
-                            : cause);
+        const QString text = file.errorString();
+        return fail(germanCause(text,
+                                QStringLiteral("Die neue Datei kann nicht an die Stelle der alten "
+                                               "treten (%1).")
+                                        .arg(text)));
     }
     return true;
 }
