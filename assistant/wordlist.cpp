@@ -20,13 +20,14 @@ QString wordListTooLong(const QString &name)
 
 namespace {
 
-// The 1-based number of the first line of bytes that is not UTF-8 text, or 0 when all are.
+// The 1-based number of the first line of bytes that is not UTF-8 text (a NUL byte or a
+// character cut off at the line's end counts as such), or 0 when all are.
 int firstLineNotUtf8(const QByteArray &bytes)
 {
     int line = 1;
     for (const QByteArray &part : bytes.split('\n')) {
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        const QString decoded = decoder(part);
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        (void)QString(decoder(part));
         if (decoder.hasError() || part.contains('\0'))
             return line;
         ++line;
@@ -62,14 +63,16 @@ bool decodeWordList(const QByteArray &bytes, const QString &name, QString &text,
         error = QStringLiteral("Die Wortliste %1 ist keine lesbare UTF-16-Datei.").arg(name);
         return false;
     }
-    if (const int line = firstLineNotUtf8(bytes)) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    text = decoder(bytes);
+    // Only a list that is not UTF-8 is looked at line by line, to name the line.
+    if (decoder.hasError() || bytes.contains('\0')) {
         error = QStringLiteral("Zeile %1 der Wortliste %2 ist nicht in UTF-8 geschrieben; "
                                "bitte die Liste als UTF-8 speichern.")
-                        .arg(line)
+                        .arg(firstLineNotUtf8(bytes))
                         .arg(name);
         return false;
     }
-    text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return true;

@@ -49,9 +49,11 @@ private slots:
         const QString out = m_dir.filePath(QStringLiteral("x.gsd"));
         QCOMPARE(fit("gut\nΩmega\n", {out}), 1);
         QVERIFY(m_errors.startsWith(QStringLiteral("Fehler: Zeile 2 der Wortliste")));
-        // UTF-16 without its byte-order mark (NUL bytes) and Latin-1 are no UTF-8.
+        // UTF-16 without its byte-order mark (NUL bytes), Latin-1 and a character cut off at the
+        // line's end are no UTF-8.
         QStringEncoder utf16(QStringEncoder::Utf16LE);
-        const QByteArray notUtf8[] = {"gut\nb\xe4r\n", utf16(QStringLiteral("\nbar\n"))};
+        const QByteArray notUtf8[]
+                = {"gut\nb\xe4r\n", utf16(QStringLiteral("\nbar\n")), "gut\nb\xc3\nc\n"};
         for (const QByteArray &bytes : notUtf8) {
             QCOMPARE(fit(bytes, {out}), 1);
             QVERIFY2(m_errors.contains("Zeile 2 der Wortliste woerter.txt ist nicht in UTF-8"),
