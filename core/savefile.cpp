@@ -77,8 +77,11 @@ bool writeFileSafely(const QString &fileName, std::string_view data, QString *re
     return true;
 }
 
-QString fileNotWritten(const QString &fileName, const QString &reason)
+QString writeFileReporting(const QString &fileName, std::string_view data)
 {
+    QString reason;
+    if (writeFileSafely(fileName, data, &reason))
+        return QString();
     return QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
             .arg(QDir::toNativeSeparators(fileName), reason);
 }

@@ -11,7 +11,8 @@ namespace gs {
 // file byte-identical. False when that failed; reason (when given) then gets the cause in German.
 bool writeFileSafely(const QString &fileName, std::string_view data, QString *reason = nullptr);
 
-// "Die Datei NAME kann nicht geschrieben werden: REASON" with the name in the platform's form.
-QString fileNotWritten(const QString &fileName, const QString &reason);
+// Writes data as writeFileSafely does. Returns an empty text, or "Die Datei NAME kann nicht
+// geschrieben werden: CAUSE" with the name in the platform's form when that failed.
+QString writeFileReporting(const QString &fileName, std::string_view data);
 
 } // namespace gs

@@ -302,13 +302,8 @@ bool ExportIpuz(const QString &fileName, const std::string &title, QString &erro
                         .arg(name);
         return false;
     }
-    QString reason;
-    if (!writeFileSafely(
-                fileName, std::string_view(text.constData(), size_t(text.size())), &reason)) {
-        error = QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(name, reason);
-        return false;
-    }
-    return true;
+    error = writeFileReporting(fileName, std::string_view(text.constData(), size_t(text.size())));
+    return error.isEmpty();
 }
 
 } // namespace gs

@@ -265,12 +265,11 @@ bool SaveBitmapAsGif(const QString &fileName,
     const QByteArray gif = encode(bitmap, interlaced, transparentColor, transparent, error);
     if (gif.isEmpty())
         return false;
-    QString reason;
-    if (writeFileSafely(fileName, std::string_view(gif.constData(), size_t(gif.size())), &reason))
-        return true;
+    const QString message
+            = writeFileReporting(fileName, std::string_view(gif.constData(), size_t(gif.size())));
     if (error)
-        *error = fileNotWritten(fileName, reason);
-    return false;
+        *error = message;
+    return message.isEmpty();
 }
 
 QByteArray EncodeGif(const QImage &bitmap,

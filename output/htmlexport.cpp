@@ -700,12 +700,6 @@ std::optional<QStringList> driveAndParts(const QString &path)
 
 } // namespace
 
-QString writeOutputFile(const QString &fileName, std::string_view bytes)
-{
-    QString reason;
-    return writeFileSafely(fileName, bytes, &reason) ? QString() : fileNotWritten(fileName, reason);
-}
-
 std::string relativePicturePath(const std::string &picture, const QString &folder)
 {
     const auto image = driveAndParts(toQString(picture));
@@ -740,7 +734,7 @@ QString GenerateHTML(const QString &fileName, const OutputSettings &settings)
     const HtmlPage page = MakeHtmlPage(settings, fileName);
     if (!page.error.isEmpty())
         return page.error;
-    QString error = writeOutputFile(fileName, page.text);
+    QString error = writeFileReporting(fileName, page.text);
     if (error.isEmpty() && page.usesArc)
         error = WriteArcGif(QFileInfo(fileName).dir().filePath(QStringLiteral("arc.gif")));
     return error;
@@ -768,7 +762,7 @@ QString WriteArcGif(const QString &fileName)
     if (existing.open(QIODevice::ReadOnly) && existing.size() == gif.size()
         && existing.readAll() == gif)
         return QString();
-    return writeOutputFile(fileName, std::string_view(gif.constData(), size_t(gif.size())));
+    return writeFileReporting(fileName, std::string_view(gif.constData(), size_t(gif.size())));
 }
 
 } // namespace gs

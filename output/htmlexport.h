@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <string>
-#include <string_view>
 
 namespace gs {
 
@@ -29,10 +28,6 @@ HtmlPage MakeHtmlPage(const OutputSettings &settings, const QString &fileName);
 // Returns an empty text on success, else a German message; a page that cannot be built writes
 // nothing.
 QString GenerateHTML(const QString &fileName, const OutputSettings &settings);
-
-// Writes bytes to fileName through a temporary file. Returns an empty text, or a German message
-// naming the file when that failed (an existing file then stays as it was).
-QString writeOutputFile(const QString &fileName, std::string_view bytes);
 
 // Writes the open circle of a solution-letter field, one FieldSize square, as an interlaced GIF
 // with white transparent. Returns an empty text on success, else a German message.

@@ -2,7 +2,7 @@
 
 #include "core/cp1252.h"
 #include "core/puzzle.h"
-#include "output/htmlexport.h"
+#include "core/savefile.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -191,7 +191,7 @@ QString ExportWebPage(const QString &fileName, const OutputSettings &settings)
     if (IsBoardEmpty())
         return QStringLiteral("Das Felderquiz hat keine Felder; es wurde kein Web-Rätsel "
                               "geschrieben.");
-    return writeOutputFile(fileName, MakeWebPage(settings));
+    return writeFileReporting(fileName, MakeWebPage(settings));
 }
 
 } // namespace gs
