@@ -203,8 +203,20 @@ void TForm1::createMenus()
         if (!IsBoardEmpty())
             openModal(m_form7);
     });
-    connect(m_ipuzExportAction, &QAction::triggered, this, &TForm1::exportIpuz);
-    connect(m_webExportAction, &QAction::triggered, this, &TForm1::exportWebPuzzle);
+    connect(m_ipuzExportAction, &QAction::triggered, this, [this] {
+        exportFile(ipuzFilter,
+                   QStringLiteral("ipuz"),
+                   [](const QString &fileName, const OutputSettings &settings) {
+                       QString error;
+                       ExportIpuz(fileName, settings.text("Edit12"), error);
+                       return error;
+                   });
+    });
+    connect(m_webExportAction, &QAction::triggered, this, [this] {
+        exportFile(QStringLiteral("Web-Rätsel (*.html)|*.html"),
+                   QStringLiteral("html"),
+                   ExportWebPage);
+    });
     connect(m_clipboardAction, &QAction::triggered, this, [this] {
         if (IsBoardEmpty())
             return;
@@ -503,32 +515,18 @@ QString TForm1::besideDocument(const QString &suffix) const
     return document.dir().filePath(document.completeBaseName() + QLatin1Char('.') + suffix);
 }
 
-void TForm1::exportWebPuzzle()
+void TForm1::exportFile(const QString &filter,
+                        const QString &suffix,
+                        QString (*write)(const QString &, const OutputSettings &))
 {
     if (IsBoardEmpty())
         return;
-    const auto fileName = ActivePrompt().saveFileName(QStringLiteral("Web-Rätsel (*.html)|*.html"),
-                                                      QStringLiteral("html"),
-                                                      besideDocument(QStringLiteral("html")));
+    const auto fileName = ActivePrompt().saveFileName(filter, suffix, besideDocument(suffix));
     if (!fileName)
         return;
     CurrentOutputSettings().Get(Puzzle.Infos);
-    const QString error = ExportWebPage(*fileName, CurrentOutputSettings());
+    const QString error = write(*fileName, CurrentOutputSettings());
     if (!error.isEmpty())
-        ActivePrompt().error(error);
-}
-
-void TForm1::exportIpuz()
-{
-    if (IsBoardEmpty())
-        return;
-    const auto fileName = ActivePrompt().saveFileName(
-            ipuzFilter, QStringLiteral("ipuz"), besideDocument(QStringLiteral("ipuz")));
-    if (!fileName)
-        return;
-    CurrentOutputSettings().Get(Puzzle.Infos);
-    QString error;
-    if (!ExportIpuz(*fileName, CurrentOutputSettings().text("Edit12"), error))
         ActivePrompt().error(error);
 }
 

@@ -20,6 +20,7 @@ namespace gs {
 
 class BoardViewport;
 class GeneratorDialog;
+class OutputSettings;
 class SidePanel;
 class TForm2;
 class TForm3;
@@ -132,8 +133,6 @@ private:
     void deleteNumber(bool hor);
     void deleteAllNumbers();
     void insertGrid();
-    // "Exportieren" > "ipuz-Datei…": asks for the file, starting beside the document.
-    void exportIpuz();
     // A command of the core that changes the board, then the panel from the selected field.
     void runBoardCommand(void (*command)());
     // Every trigger of action runs handler as one undo step, named after the entry unless a
@@ -144,9 +143,12 @@ private:
     void createEditMenu();
     // Saves to fileName; a saved puzzle is the history's clean state.
     bool saveTo(const QString &fileName);
-    // "Web-Rätsel…": the web puzzle to a file chosen in the document's folder; nothing on an
-    // empty board.
-    void exportWebPuzzle();
+    // An export of "Exportieren" ("Web-Rätsel…", "ipuz-Datei…"): asks for the file, proposing the
+    // document's name with suffix beside it, and writes it with the document's output settings;
+    // nothing on an empty board.
+    void exportFile(const QString &filter,
+                    const QString &suffix,
+                    QString (*write)(const QString &, const OutputSettings &));
     // The current document's name with suffix instead of its own, proposed by the exports;
     // empty for an unnamed document.
     QString besideDocument(const QString &suffix) const;
