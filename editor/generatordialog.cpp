@@ -206,7 +206,7 @@ void GeneratorDialog::loadClick()
             = ActivePrompt().openFileName(QStringLiteral("Wortlisten (*.txt)|*.txt|Alle Dateien "
                                                          "(*.*)|*.*"),
                                           QStringLiteral("txt"),
-                                          m_documentFileName);
+                                          m_documentFolder());
     if (!fileName)
         return;
     QString text;
