@@ -59,15 +59,10 @@ int LayoutSearch::crossingsAt(const std::string &word, int x, int y, bool across
     return crossings;
 }
 
-int LayoutSearch::score(const std::string &word,
-                        const Candidate &candidate,
-                        std::uint64_t salt) const
+int LayoutSearch::score(int w, const Candidate &candidate) const
 {
-    const int field = candidate.key >> 1;
-    const bool across = !(candidate.key & 1);
-    const int x = field % m_cols;
-    const int y = field / m_cols;
-    const int n = int(word.size());
+    const auto [index, x, y, across] = positionOf(w, candidate);
+    const int n = int((*m_words)[size_t(w)].size());
     const int width = m_right - m_left + 1;
     const int height = m_bottom - m_top + 1;
     const int newWidth = std::max(m_right, across ? x + n - 1 : x) - std::min(m_left, x) + 1;
@@ -86,7 +81,8 @@ int LayoutSearch::score(const std::string &word,
             packing += int(letterAt(across ? cx : cx - 2, across ? cy - 2 : cy))
                        + int(letterAt(across ? cx : cx + 2, across ? cy + 2 : cy));
     }
-    const std::uint64_t noise = SplitMix64(salt ^ (std::uint64_t(candidate.key) << 20)).next();
+    const std::uint64_t noise
+            = SplitMix64((m_salt + std::uint64_t(w)) ^ (std::uint64_t(candidate.key) << 20)).next();
     return candidate.crossings * 40 + packing * 3 - (m_compact ? growth * 3 : 0) - skew
            + int(noise % std::uint64_t(m_noise));
 }
@@ -122,9 +118,8 @@ void LayoutSearch::extendBox(const LaidWord &laid)
     m_bottom = std::max(m_bottom, laid.across ? laid.y : laid.y + n - 1);
 }
 
-void LayoutSearch::place(int word, int x, int y, bool across)
+void LayoutSearch::place(const LaidWord &laid)
 {
-    const LaidWord laid{word, x, y, across};
     lay(laid);
     updateCandidates(laid);
 }
@@ -145,10 +140,7 @@ void LayoutSearch::updateCandidates(const LaidWord &last)
         std::vector<Candidate> &list = m_candidates[size_t(w)];
         size_t kept = 0;
         for (const Candidate &candidate : list) {
-            const int field = candidate.key >> 1;
-            const bool across = !(candidate.key & 1);
-            const int x = field % m_cols;
-            const int y = field / m_cols;
+            const auto [index, x, y, across] = positionOf(w, candidate);
             const int right = across ? x + length - 1 : x;
             const int bottom = across ? y : y + length - 1;
             if (x <= lastRight && y <= lastBottom && right >= last.x && bottom >= last.y)
@@ -179,8 +171,7 @@ void LayoutSearch::updateCandidates(const LaidWord &last)
                 continue;
             const int crossings = crossingsAt((*m_words)[size_t(w)], x, y, !last.across);
             if (crossings > 0)
-                m_candidates[size_t(w)].push_back(
-                        {((y * m_cols + x) << 1) | (last.across ? 1 : 0), crossings});
+                m_candidates[size_t(w)].push_back({keyOf(x, y, !last.across), crossings});
         }
     }
 }
@@ -230,10 +221,10 @@ bool LayoutSearch::run(std::uint64_t seed, bool compact, const std::atomic_bool 
     const int first = order[size_t(random.below(std::min<int>(3, int(order.size()))))];
     const int length = int((*m_words)[size_t(first)].size());
     const bool across = length <= m_cols && (m_cols >= m_rows || length > m_rows);
-    place(first,
-          across ? (m_cols - length) / 2 : m_cols / 2,
-          across ? m_rows / 2 : (m_rows - length) / 2,
-          across);
+    place({first,
+           across ? (m_cols - length) / 2 : m_cols / 2,
+           across ? m_rows / 2 : (m_rows - length) / 2,
+           across});
     return fill(cancel);
 }
 
@@ -257,7 +248,7 @@ bool LayoutSearch::fill(const std::atomic_bool *cancel)
             int best = 0;
             size_t bestIndex = 0;
             for (size_t c = 0; c < list.size(); ++c) {
-                const int s = score((*m_words)[size_t(w)], list[c], m_salt + std::uint64_t(w));
+                const int s = score(w, list[c]);
                 if (c == 0 || s > best) {
                     best = s;
                     bestIndex = c;
@@ -276,9 +267,7 @@ bool LayoutSearch::fill(const std::atomic_bool *cancel)
         }
         if (chosen < 0)
             return true;
-        const Candidate candidate = m_candidates[size_t(chosen)][chosenCandidate];
-        const int field = candidate.key >> 1;
-        place(chosen, field % m_cols, field / m_cols, !(candidate.key & 1));
+        place(positionOf(chosen, m_candidates[size_t(chosen)][chosenCandidate]));
     }
 }
 
@@ -311,8 +300,7 @@ void LayoutSearch::addThrough(int w, int k, int x, int y)
             return;
     const int crossings = crossingsAt((*m_words)[size_t(w)], sx, sy, across);
     if (crossings > 0)
-        m_candidates[size_t(w)].push_back(
-                {((sy * m_cols + sx) << 1) | (across ? 0 : 1), crossings});
+        m_candidates[size_t(w)].push_back({keyOf(sx, sy, across), crossings});
 }
 
 void LayoutSearch::addCandidates(const std::vector<int> &words)
@@ -411,8 +399,8 @@ void LayoutSearch::takeOut(const std::vector<LaidWord> &keep)
         for (int k = 0; k < n; ++k)
             openLetters[std::uint8_t(word[size_t(k)])].emplace_back(w, k);
         std::erase_if(m_candidates[size_t(w)], [&](const Candidate &candidate) {
-            const int field = candidate.key >> 1;
-            return reachesZone(field % m_cols, field / m_cols, !(candidate.key & 1), n);
+            const LaidWord position = positionOf(w, candidate);
+            return reachesZone(position.x, position.y, position.across, n);
         });
     }
     const int reach = m_longest + 1;
@@ -622,7 +610,7 @@ bool LayoutSearch::insert(std::uint64_t seed, const std::atomic_bool *cancel)
     if (!keepLargestPiece(kept))
         return true;
     if (crossingsAt(word, chosen.x, chosen.y, chosen.across) > 0)
-        place(w, chosen.x, chosen.y, chosen.across);
+        place(chosen);
     return fill(cancel);
 }
 

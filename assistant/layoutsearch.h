@@ -95,7 +95,18 @@ private:
     }
     // Crossings of word laid at (x, y) in the direction, or -1 when it may not lie there.
     int crossingsAt(const std::string &word, int x, int y, bool across) const;
-    int score(const std::string &word, const Candidate &candidate, std::uint64_t salt) const;
+    // The score of word w at the candidate's position, with this run's noise.
+    int score(int w, const Candidate &candidate) const;
+    // A position as a candidate's key, and the position of word w a candidate stands for.
+    int keyOf(int x, int y, bool across) const
+    {
+        return ((y * m_cols + x) << 1) | (across ? 0 : 1);
+    }
+    LaidWord positionOf(int w, const Candidate &candidate) const
+    {
+        const int field = candidate.key >> 1;
+        return {w, field % m_cols, field / m_cols, !(candidate.key & 1)};
+    }
     void reset();
     // The words not laid.
     std::vector<int> openWords() const;
@@ -103,7 +114,7 @@ private:
     SplitMix64 reseed(std::uint64_t seed, int noise, bool compact);
     // Writes the word's letters without looking at the positions of the others.
     void lay(const LaidWord &laid);
-    void place(int word, int x, int y, bool across);
+    void place(const LaidWord &laid);
     // Lays the best position of all words, one after the other, until none is left.
     bool fill(const std::atomic_bool *cancel);
     // The position of word w with its letter k on the laid field (x, y), across the one word

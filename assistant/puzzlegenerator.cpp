@@ -249,11 +249,7 @@ GeneratedLayout generatePuzzle(const std::vector<GeneratorEntry> &entries,
 
 void applyGeneratedLayout(const GeneratedLayout &layout, const std::vector<GeneratorEntry> &entries)
 {
-    Puzzle.Board = TBoard(1, std::vector<TBoardField>(1));
-    Puzzle.Numbers.clear();
-    Puzzle.StartField = TPoint{-1, -1};
-    Puzzle.EndField = TPoint{-1, -1};
-    SelectedField = TPoint{-1, -1};
+    ClearBoard();
     for (const GeneratedWord &word : layout.words)
         for (int i = 0; i < int(word.letters.size()); ++i)
             SetLetter(letterPosition({word.col, word.row}, word.across, i),

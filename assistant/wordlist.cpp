@@ -101,17 +101,13 @@ QStringList wordListLines(const QString &text)
 
 bool lineToCp1252(const QString &line, int number, std::string &bytes, QString &error)
 {
-    bytes.clear();
-    for (const char32_t code : line.toUcs4()) {
-        const auto byte = charFromUnicode(code);
-        if (!byte) {
-            error = QStringLiteral("Zeile %1 der Wortliste enthält ein Zeichen, das der "
-                                   "Zeichensatz Windows-1252 nicht kennt!")
-                            .arg(number);
-            return false;
-        }
-        bytes += *byte;
+    if (!fitsCodePage(line)) {
+        error = QStringLiteral("Zeile %1 der Wortliste enthält ein Zeichen, das der "
+                               "Zeichensatz Windows-1252 nicht kennt!")
+                        .arg(number);
+        return false;
     }
+    bytes = fromQString(line);
     return true;
 }
 

@@ -157,16 +157,21 @@ bool NumbersDrawnInside()
     return installedView ? installedView->numbersInsideChecked() : Puzzle.NumbersInside;
 }
 
-void NewPuzzle()
+void ClearBoard()
 {
     Puzzle.Board = TBoard(1, std::vector<TBoardField>(1));
     Puzzle.Numbers.clear();
+    Puzzle.StartField = TPoint{-1, -1};
+    Puzzle.EndField = TPoint{-1, -1};
     SelectedField = TPoint{-1, -1};
+}
+
+void NewPuzzle()
+{
+    ClearBoard();
     Puzzle.FieldSize = 30;
     Puzzle.BorderWidth = 1;
     Puzzle.NumbersInside = false;
-    Puzzle.StartField = TPoint{-1, -1};
-    Puzzle.EndField = TPoint{-1, -1};
     Puzzle.Infos = " - Felderquiz";
     if (installedView) {
         installedView->scrollToOrigin();

@@ -61,6 +61,9 @@ TBoardField &FieldAt(TPoint p);
 bool LettersShown();
 bool NumbersDrawnInside();
 
+// Empties the board: no fields, numbers, selection or solution frame; field size, output
+// settings and title stay.
+void ClearBoard();
 void NewPuzzle();
 void SelectField(TPoint p);
 

@@ -8,6 +8,7 @@
 #include "core/puzzle.h"
 #include "core/render.h"
 #include "editor/dialogbuttons.h"
+#include "editor/previewarea.h"
 #include "editor/undohistory.h"
 #include "output/imagecomposition.h"
 #include "output/outputsettings.h"
@@ -48,9 +49,7 @@ TForm9::TForm9(QWidget *parent)
     auto *reread = actionButton(QStringLiteral("Definitionen neu einlesen"), page);
     m_unplacedList = new QListWidget(page);
     m_unplacedList->setFixedHeight(145);
-    QPalette red = m_unplacedList->palette();
-    red.setColor(QPalette::Text, Qt::red);
-    m_unplacedList->setPalette(red);
+    showInRed(m_unplacedList);
     // The column is as wide as the lists, or the button where its text needs more.
     const int listWidth = qMax(ListWidth, reread->sizeHint().width());
     m_wordList->setFixedWidth(listWidth);
@@ -62,16 +61,7 @@ TForm9::TForm9(QWidget *parent)
     left->addWidget(m_unplacedList);
     left->addStretch();
 
-    auto *scroll = new QScrollArea(page);
-    scroll->setMinimumSize(PreviewSize);
-    scroll->setBackgroundRole(QPalette::Base);
-    QPalette white = scroll->palette();
-    white.setColor(QPalette::Base, Qt::white);
-    scroll->setPalette(white);
-    m_preview = new QLabel(scroll);
-    m_preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scroll->setWidget(m_preview);
-    scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *scroll = previewArea(PreviewSize, Qt::AlignLeft | Qt::AlignTop, page, m_preview);
     m_message = new QLabel(page);
     m_message->setObjectName(QStringLiteral("message"));
     m_message->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -6,6 +6,7 @@
 #include "core/puzzle.h"
 #include "core/render.h"
 #include "editor/dialogbuttons.h"
+#include "editor/previewarea.h"
 #include "editor/undohistory.h"
 #include "output/imagecomposition.h"
 #include "output/outputsettings.h"
@@ -121,23 +122,12 @@ GeneratorDialog::GeneratorDialog(QWidget *parent)
     left->addWidget(new QLabel(QStringLiteral("Größtes Rätsel:"), this));
     left->addLayout(box);
 
-    m_scroll = new QScrollArea(this);
-    m_scroll->setMinimumSize(PreviewSize);
-    m_scroll->setBackgroundRole(QPalette::Base);
-    QPalette white = m_scroll->palette();
-    white.setColor(QPalette::Base, Qt::white);
-    m_scroll->setPalette(white);
-    m_preview = new QLabel(m_scroll);
-    m_preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_scroll->setWidget(m_preview);
-    m_scroll->setAlignment(Qt::AlignCenter);
+    m_scroll = previewArea(PreviewSize, Qt::AlignCenter, this, m_preview);
     m_figures = new QLabel(this);
     m_figures->setObjectName(QStringLiteral("figures"));
     m_skipped = new QListWidget(this);
     m_skipped->setFixedHeight(SkippedHeight);
-    QPalette red = m_skipped->palette();
-    red.setColor(QPalette::Text, Qt::red);
-    m_skipped->setPalette(red);
+    showInRed(m_skipped);
     auto *right = new QVBoxLayout;
     right->addWidget(m_scroll, 1);
     right->addWidget(m_figures);
@@ -206,7 +196,7 @@ void GeneratorDialog::loadClick()
             = ActivePrompt().openFileName(QStringLiteral("Wortlisten (*.txt)|*.txt|Alle Dateien "
                                                          "(*.*)|*.*"),
                                           QStringLiteral("txt"),
-                                          m_documentFileName);
+                                          m_documentFolder());
     if (!fileName)
         return;
     QString text;

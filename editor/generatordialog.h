@@ -6,6 +6,7 @@
 #include <QFutureWatcher>
 
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -30,8 +31,11 @@ public:
     // Stops a running generation and waits for its worker.
     ~GeneratorDialog() override;
 
-    // The open document, whose folder "Laden…" starts in (empty: none).
-    void setDocumentFileName(const QString &fileName) { m_documentFileName = fileName; }
+    // "Laden…" starts in the folder that folder gives (empty: the one used last).
+    void setDocumentFolder(std::function<QString()> folder)
+    {
+        m_documentFolder = std::move(folder);
+    }
 
     // "Laden…": a word list file replaces the list; one that cannot be read leaves it as it is.
     void loadClick();
@@ -85,7 +89,7 @@ private:
     QPushButton *m_cancel = nullptr;
     QPushButton *m_apply = nullptr;
 
-    QString m_documentFileName;
+    std::function<QString()> m_documentFolder = [] { return QString(); };
     std::uint64_t m_seed = 1;
     // Read by the worker; set to stop it.
     std::atomic_bool m_stop = false;

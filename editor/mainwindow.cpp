@@ -228,11 +228,7 @@ void TForm1::createMenus()
     });
     connect(m_rasterAction, &QAction::toggled, this, [] { RedrawBoard(); });
     connect(m_assistantAction, &QAction::triggered, this, [this] { openModal(m_form9); });
-    connect(m_generatorAction, &QAction::triggered, this, [this] {
-        if (m_generator)
-            m_generator->setDocumentFileName(m_currentFileName);
-        openModal(m_generator);
-    });
+    connect(m_generatorAction, &QAction::triggered, this, [this] { openModal(m_generator); });
     connect(m_infoAction, &QAction::triggered, this, [this] { openModal(m_form10); });
 }
 
@@ -400,6 +396,7 @@ void TForm1::createWindows()
     m_form7->setDocumentFolder(folder);
     m_form9 = new TForm9(this);
     m_generator = new GeneratorDialog(this);
+    m_generator->setDocumentFolder(folder);
     const auto showApplied = [this] {
         UpdateFieldPanel();
         CheckScrolling();

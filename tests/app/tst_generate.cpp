@@ -2,6 +2,7 @@
 #include "core/puzzle.h"
 #include "document/documentfile.h"
 #include "support/runprogram.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,19 +24,9 @@ class TestGenerate : public QObject
     // returns its exit code and keeps stdout and stderr.
     int generate(const QByteArray &wordList, const QStringList &arguments)
     {
-        QFile file(path("liste.txt"));
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(wordList);
-        file.close();
+        gs::writeFileBytes(path("liste.txt"), wordList);
         return runProgram(QStringList{QStringLiteral("--generate"), path("liste.txt")} + arguments,
                           &m_errors);
-    }
-
-    static QByteArray bytes(const QString &fileName)
-    {
-        QFile file(fileName);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
     }
 
 private slots:
@@ -59,7 +50,7 @@ private slots:
 
         // The same list and seed give the same file; FILE keeps its field size.
         QCOMPARE(generate(list, {path("b.gsd"), QStringLiteral("--seed"), QStringLiteral("7")}), 0);
-        QCOMPARE(bytes(path("a.gsd")), bytes(path("b.gsd")));
+        QCOMPARE(gs::readFileBytes(path("a.gsd")), gs::readFileBytes(path("b.gsd")));
         gs::Puzzle.FieldSize = 44;
         QVERIFY(gs::SavePuzzle(path("vorlage.gsd")));
         QCOMPARE(

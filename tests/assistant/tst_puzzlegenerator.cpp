@@ -4,8 +4,8 @@
 #include "core/boardediting.h"
 #include "core/cp1252.h"
 #include "core/puzzle.h"
+#include "support/testfiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -146,10 +146,7 @@ class TestPuzzleGenerator : public QObject
     QString load(const QByteArray &bytes, Entries &list)
     {
         const QString name = m_dir.filePath(QStringLiteral("liste.txt"));
-        QFile file(name);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(bytes);
-        file.close();
+        writeFileBytes(name, bytes);
         QString text;
         QString error;
         if (readWordListText(name, text, error) && readGeneratorEntries(text, list, error))
@@ -178,8 +175,7 @@ private slots:
     void nounsFitSquarelyAndRepeatably()
     {
         Entries list;
-        QFile file(QStringLiteral(GS_NOUNS));
-        QVERIFY(file.open(QIODevice::ReadOnly) && load(file.readAll(), list).isEmpty());
+        QVERIFY(load(readFileBytes(QStringLiteral(GS_NOUNS)), list).isEmpty());
         QCOMPARE(list.size(), size_t(30));
         GeneratorOptions options;
         options.budgetMs = 60000;

@@ -1,3 +1,4 @@
+#include "assistant/puzzlegenerator.h"
 #include "core/puzzlesnapshot.h"
 #include "editor/undohistory.h"
 #include "support/mainwindowfixture.h"
@@ -65,7 +66,7 @@ private slots:
 
     // The search runs beside the event loop: the window goes on handling events, and
     // "Abbrechen" ends it soon with the best layout found so far, ready to be applied; closing
-    // the dialog ends it as well.
+    // the dialog ends it as well, cutting the search short.
     void generatingInTheBackground()
     {
         withDialog([](QWidget *dialog) {
@@ -87,6 +88,15 @@ private slots:
             dialog->close();
             QTRY_VERIFY_WITH_TIMEOUT(!running(dialog), 10000);
             QVERIFY(figures->text().contains("abgebrochen"));
+            // Closed at once, the search stopped long before a whole run lays its words.
+            std::vector<GeneratorEntry> entries;
+            QString error;
+            QVERIFY(readGeneratorEntries(manyWords(), entries, error));
+            GeneratorOptions options;
+            options.budgetMs = 10000;
+            const GeneratedLayout whole = generatePuzzle(entries, options);
+            QVERIFY(figures->text().section(QLatin1Char(' '), 0, 0).toInt()
+                    < int(whole.words.size()));
         });
     }
 
