@@ -503,33 +503,33 @@ QString TForm1::besideDocument(const QString &suffix) const
     return document.dir().filePath(document.completeBaseName() + QLatin1Char('.') + suffix);
 }
 
-void TForm1::exportWebPuzzle()
+void TForm1::exportFile(const QString &filter,
+                        const QString &suffix,
+                        QString (*write)(const QString &, const OutputSettings &))
 {
     if (IsBoardEmpty())
         return;
-    const auto fileName = ActivePrompt().saveFileName(QStringLiteral("Web-Rätsel (*.html)|*.html"),
-                                                      QStringLiteral("html"),
-                                                      besideDocument(QStringLiteral("html")));
+    const auto fileName = ActivePrompt().saveFileName(filter, suffix, besideDocument(suffix));
     if (!fileName)
         return;
     CurrentOutputSettings().Get(Puzzle.Infos);
-    const QString error = ExportWebPage(*fileName, CurrentOutputSettings());
+    const QString error = write(*fileName, CurrentOutputSettings());
     if (!error.isEmpty())
         ActivePrompt().error(error);
 }
 
+void TForm1::exportWebPuzzle()
+{
+    exportFile(QStringLiteral("Web-Rätsel (*.html)|*.html"), QStringLiteral("html"), ExportWebPage);
+}
+
 void TForm1::exportIpuz()
 {
-    if (IsBoardEmpty())
-        return;
-    const auto fileName = ActivePrompt().saveFileName(
-            ipuzFilter, QStringLiteral("ipuz"), besideDocument(QStringLiteral("ipuz")));
-    if (!fileName)
-        return;
-    CurrentOutputSettings().Get(Puzzle.Infos);
-    QString error;
-    if (!ExportIpuz(*fileName, CurrentOutputSettings().text("Edit12"), error))
-        ActivePrompt().error(error);
+    exportFile(ipuzFilter,
+               QStringLiteral("ipuz"),
+               [](const QString &fileName, const OutputSettings &settings) {
+                   return ExportIpuz(fileName, settings.text("Edit12"));
+               });
 }
 
 bool TForm1::saveTo(const QString &fileName)

@@ -20,6 +20,7 @@ namespace gs {
 
 class BoardViewport;
 class GeneratorDialog;
+class OutputSettings;
 class SidePanel;
 class TForm2;
 class TForm3;
@@ -147,6 +148,12 @@ private:
     // "Web-Rätsel…": the web puzzle to a file chosen in the document's folder; nothing on an
     // empty board.
     void exportWebPuzzle();
+    // An export of the menu: nothing on an empty board, else asks for the file (proposed beside
+    // the document with suffix), takes the output settings from the puzzle and writes with
+    // write, which returns an empty text or the German message to show.
+    void exportFile(const QString &filter,
+                    const QString &suffix,
+                    QString (*write)(const QString &, const OutputSettings &));
     // The current document's name with suffix instead of its own, proposed by the exports;
     // empty for an unnamed document.
     QString besideDocument(const QString &suffix) const;
