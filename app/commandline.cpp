@@ -354,9 +354,7 @@ int CommandLine::exportPage(QString (*write)(const QString &, const OutputSettin
 int CommandLine::exportIpuz() const
 {
     return exportPage([](const QString &fileName, const OutputSettings &settings) {
-        QString error;
-        ExportIpuz(fileName, settings.text("Edit12"), error);
-        return error;
+        return ExportIpuz(fileName, settings.text("Edit12"));
     });
 }
 

@@ -55,6 +55,13 @@ void clearFrameEnd(TPoint &end, void (BoardView::*setText)(const QString &))
 
 } // namespace
 
+void SortByNumber(std::vector<TClueNumber> &numbers)
+{
+    std::stable_sort(numbers.begin(), numbers.end(), [](const auto &a, const auto &b) {
+        return a.Num < b.Num;
+    });
+}
+
 TClueNumber NoClueNumber()
 {
     return TClueNumber{0, -1, -1, std::string(), false};

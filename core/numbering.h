@@ -3,6 +3,8 @@
 #include "core/cluenumber.h"
 #include "core/point.h"
 
+#include <vector>
+
 namespace gs {
 
 // Solution-letter numbers above this (the fields of a full 50 x 40 board) take no part in the
@@ -12,6 +14,8 @@ inline constexpr int MaxSolutionNumber = 2000;
 // The none value of a number lookup: Num 0, Col -1, Row -1, no text, not horizontal.
 TClueNumber NoClueNumber();
 
+// Orders numbers by Num; entries with the same Num keep their order.
+void SortByNumber(std::vector<TClueNumber> &numbers);
 // Copies of the first horizontal / vertical number at p, or NoClueNumber().
 TClueNumber FindHorNumber(TPoint p);
 TClueNumber FindVerNumber(TPoint p);

@@ -1,6 +1,7 @@
 #include "core/puzzle.h"
 
 #include "core/boardview.h"
+#include "core/grownfield.h"
 #include "core/render.h"
 
 #include <algorithm>
@@ -96,13 +97,7 @@ void SetLetter(TPoint p, const std::string &s)
 {
     if (IsNoField(p))
         return;
-    if (BoardCols() < p.X)
-        Puzzle.Board.resize(size_t(p.X) + 1, std::vector<TBoardField>(size_t(BoardRows()) + 1));
-    if (BoardRows() < p.Y) {
-        for (auto &column : Puzzle.Board)
-            column.resize(size_t(p.Y) + 1);
-    }
-    FieldAt(p).Letter = s.substr(0, 1);
+    GrownField(Puzzle.Board, p).Letter = s.substr(0, 1);
 }
 
 bool IsBoardEmpty()

@@ -46,11 +46,6 @@ bool isLegacyFile(const QByteArray &head)
            || head.at(qsizetype(Word.size())) == '\n';
 }
 
-void reportUnreadable(const QString &fileName)
-{
-    ActivePrompt().error(shortName(fileName) + QStringLiteral(" kann nicht gelesen werden!"));
-}
-
 // Thrown while copying a document whose content cannot be used.
 struct InvalidDocument : std::exception
 {
@@ -71,14 +66,8 @@ void copyDocument(const TCrossWordCollectionItem &item, TCrossWordPuzzle &puzzle
         valid = false;
     }
     puzzle.NumbersInside = item.NumbersInside();
-    const auto frameEnd = [&valid](TPoint p) {
-        if (IsNoField(p) || IsInEditingArea(p))
-            return p;
-        valid = false;
-        return TPoint{-1, -1};
-    };
-    puzzle.StartField = frameEnd(TPoint{item.StartFieldCol(), item.StartFieldRow()});
-    puzzle.EndField = frameEnd(TPoint{item.EndFieldCol(), item.EndFieldRow()});
+    puzzle.StartField = CheckedFrameEnd(TPoint{item.StartFieldCol(), item.StartFieldRow()}, valid);
+    puzzle.EndField = CheckedFrameEnd(TPoint{item.EndFieldCol(), item.EndFieldRow()}, valid);
     puzzle.Infos = item.Infos();
 
     puzzle.Numbers.clear();
@@ -273,7 +262,7 @@ bool LoadPuzzle(const QString &fileName)
 {
     QFile file(fileName);
     if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly)) {
-        reportUnreadable(fileName);
+        ReportUnreadable(fileName);
         return false;
     }
     // Enough for the signature, the format word of an old text file with its break, and the
@@ -284,14 +273,14 @@ bool LoadPuzzle(const QString &fileName)
         try {
             return ImportIpuzFile(fileName, file.read(MaxIpuzFileSize + 1));
         } catch (const std::bad_alloc &) {
-            reportUnreadable(fileName);
+            ReportUnreadable(fileName);
             return false;
         }
     }
     if (!legacy
         && !head.startsWith(
                 QByteArray(DocumentSignature.data(), qsizetype(DocumentSignature.size())))) {
-        reportUnreadable(fileName);
+        ReportUnreadable(fileName);
         return false;
     }
 
@@ -319,6 +308,22 @@ bool LoadPuzzle(const QString &fileName)
         ReportInvalidData(fileName);
     ShowLoadedDocument(fileName);
     return true;
+}
+
+void ReportUnreadable(const QString &fileName, const QString &reason)
+{
+    QString text = shortName(fileName) + QStringLiteral(" kann nicht gelesen werden!");
+    if (!reason.isEmpty())
+        text += QLatin1Char(' ') + reason;
+    ActivePrompt().error(text);
+}
+
+TPoint CheckedFrameEnd(TPoint p, bool &valid)
+{
+    if (IsNoField(p) || IsInEditingArea(p))
+        return p;
+    valid = false;
+    return TPoint{-1, -1};
 }
 
 bool IsDrawableSize(int fieldSize, int borderWidth)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/point.h"
+
 #include <QString>
 
 #include <string>
@@ -18,11 +20,16 @@ bool LoadPuzzle(const QString &fileName);
 // failed save never leaves a damaged or half-written file behind. Returns false when the save
 // failed; the message went to the prompt and the document stays modified.
 bool SavePuzzle(const QString &fileName);
+// The message for a file that is not opened at all, with reason (German) after it when given.
+void ReportUnreadable(const QString &fileName, const QString &reason = QString());
 // The message for a document that holds data the editor cannot use; it is loaded as far as
 // it goes.
 void ReportInvalidData(const QString &fileName);
 // Whether the drawing can use a field size and frame width read from a file.
 bool IsDrawableSize(int fieldSize, int borderWidth);
+// A solution-frame end read from a file: p when it is unset or within the editing area, else
+// unset (-1, -1) with valid cleared.
+TPoint CheckedFrameEnd(TPoint p, bool &valid);
 // The version notice for a file written by a newer program.
 void CheckFileVersion(const QString &fileName, const std::string &fileVersion);
 

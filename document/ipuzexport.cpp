@@ -1,9 +1,11 @@
 #include "document/ipuzexport.h"
 
 #include "core/cp1252.h"
+#include "core/numbering.h"
 #include "core/puzzle.h"
 #include "core/savefile.h"
 
+#include <QByteArrayList>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,16 +20,10 @@ namespace gs {
 
 namespace {
 
-// A position that is drawn as a field (provisional blank fields are not).
-bool isField(TPoint p)
-{
-    const std::string letter = GetLetter(p);
-    return !letter.empty() && letter != " ";
-}
-
+// A position that is drawn as an open field (blank positions and provisional fields are not).
 bool isWhiteField(TPoint p)
 {
-    return isField(p) && !GetField(p).Block;
+    return !IsBlankField(p) && !GetField(p).Block;
 }
 
 // ipuz texts are HTML; a definition is plain text.
@@ -66,7 +62,7 @@ Box fieldBox()
     Box box;
     for (int col = 1; col <= BoardCols(); ++col) {
         for (int row = 1; row <= BoardRows(); ++row) {
-            if (isField(TPoint{col, row}))
+            if (!IsBlankField(TPoint{col, row}))
                 box.add(TPoint{col, row});
         }
     }
@@ -110,20 +106,20 @@ QString bars(TPoint p)
     const TPoint above{p.X, p.Y - 1};
     const TPoint below{p.X, p.Y + 1};
     QString sides;
-    if (field.BorderTop && !isField(above))
+    if (field.BorderTop && IsBlankField(above))
         sides += QLatin1Char('T');
-    if (field.BorderRight || (isField(right) && GetField(right).BorderLeft))
+    if (field.BorderRight || (!IsBlankField(right) && GetField(right).BorderLeft))
         sides += QLatin1Char('R');
-    if (field.BorderBottom || (isField(below) && GetField(below).BorderTop))
+    if (field.BorderBottom || (!IsBlankField(below) && GetField(below).BorderTop))
         sides += QLatin1Char('B');
-    if (field.BorderLeft && !isField(left))
+    if (field.BorderLeft && IsBlankField(left))
         sides += QLatin1Char('L');
     return sides;
 }
 
 QJsonValue puzzleCell(TPoint p, const std::map<std::pair<int, int>, int> &labels)
 {
-    if (!isField(p))
+    if (IsBlankField(p))
         return QJsonValue::Null;
     const TBoardField field = GetField(p);
     QJsonValue base = 0;
@@ -148,7 +144,7 @@ QJsonValue puzzleCell(TPoint p, const std::map<std::pair<int, int>, int> &labels
 
 QJsonValue solutionCell(TPoint p)
 {
-    if (!isField(p))
+    if (IsBlankField(p))
         return QJsonValue::Null;
     const TBoardField field = GetField(p);
     if (field.Block)
@@ -215,10 +211,16 @@ QByteArray lines(const QJsonArray &list, int depth)
 {
     if (list.isEmpty())
         return "[]";
-    QByteArray text = "[\n";
-    for (qsizetype i = 0; i < list.size(); ++i)
-        text += indentation(depth + 1) + compact(list.at(i)) + (i + 1 < list.size() ? ",\n" : "\n");
-    return text + indentation(depth) + "]";
+    QByteArrayList entries;
+    for (const QJsonValue &entry : list)
+        entries << indentation(depth + 1) + compact(entry);
+    return "[\n" + entries.join(",\n") + "\n" + indentation(depth) + "]";
+}
+
+// An object of members written at depth, one on each line.
+QByteArray object(const QByteArrayList &members, int depth)
+{
+    return "{\n" + members.join(",\n") + "\n" + indentation(depth - 1) + "}";
 }
 
 } // namespace
@@ -250,9 +252,7 @@ QByteArray IpuzText(const std::string &title)
     }
 
     std::vector<TClueNumber> numbers = Puzzle.Numbers;
-    std::stable_sort(numbers.begin(), numbers.end(), [](const auto &a, const auto &b) {
-        return a.Num < b.Num;
-    });
+    SortByNumber(numbers);
     QJsonArray across;
     QJsonArray down;
     for (const TClueNumber &number : numbers) {
@@ -262,48 +262,45 @@ QByteArray IpuzText(const std::string &title)
                                     {QStringLiteral("cells"), wordCells(number, box)}});
     }
 
-    std::vector<std::pair<QString, QByteArray>> document{
-            {QStringLiteral("version"), compact(QStringLiteral("http://ipuz.org/v2"))},
-            {QStringLiteral("kind"),
-             compact(QJsonArray{QStringLiteral("http://ipuz.org/crossword#1")})},
-            {QStringLiteral("origin"), compact(QString::fromLatin1(ProgramCaption))}};
+    QByteArrayList members{
+            member(QStringLiteral("version"), compact(QStringLiteral("http://ipuz.org/v2")), 1),
+            member(QStringLiteral("kind"),
+                   compact(QJsonArray{QStringLiteral("http://ipuz.org/crossword#1")}),
+                   1),
+            member(QStringLiteral("origin"), compact(QString::fromLatin1(ProgramCaption)), 1)};
     if (!title.empty())
-        document.emplace_back(QStringLiteral("title"), compact(htmlEscaped(title)));
-    document.insert(document.end(),
-                    {{QStringLiteral("dimensions"),
+        members << member(QStringLiteral("title"), compact(htmlEscaped(title)), 1);
+    members << member(QStringLiteral("dimensions"),
                       compact(QJsonObject{{QStringLiteral("width"), box.right - box.left + 1},
-                                          {QStringLiteral("height"), box.bottom - box.top + 1}})},
-                     {QStringLiteral("puzzle"), lines(puzzle, 1)},
-                     {QStringLiteral("solution"), lines(solution, 1)},
-                     {QStringLiteral("clues"),
-                      "{\n" + member(QStringLiteral("Across"), lines(across, 2), 2) + ",\n"
-                              + member(QStringLiteral("Down"), lines(down, 2), 2) + "\n  }"},
-                     {QString::fromLatin1(IpuzExtensionKey), compact(extension(box))}});
-    QByteArray text = "{\n";
-    for (const auto &[key, value] : document)
-        text += member(key, value, 1) + (key == document.back().first ? "\n" : ",\n");
-    return text + "}\n";
+                                          {QStringLiteral("height"), box.bottom - box.top + 1}}),
+                      1)
+            << member(QStringLiteral("puzzle"), lines(puzzle, 1), 1)
+            << member(QStringLiteral("solution"), lines(solution, 1), 1)
+            << member(QStringLiteral("clues"),
+                      object({member(QStringLiteral("Across"), lines(across, 2), 2),
+                              member(QStringLiteral("Down"), lines(down, 2), 2)},
+                             2),
+                      1)
+            << member(QString::fromLatin1(IpuzExtensionKey), compact(extension(box)), 1);
+    return object(members, 1) + "\n";
 }
 
-bool ExportIpuz(const QString &fileName, const std::string &title, QString &error)
+QString ExportIpuz(const QString &fileName, const std::string &title)
 {
     const QString name = QDir::toNativeSeparators(fileName);
     const QByteArray text = IpuzText(title);
     if (text.isEmpty()) {
-        error = QStringLiteral("Das Felderquiz hat keine Felder; die Datei %1 wurde nicht "
-                               "geschrieben.")
-                        .arg(name);
-        return false;
+        return QStringLiteral("Das Felderquiz hat keine Felder; die Datei %1 wurde nicht "
+                              "geschrieben.")
+                .arg(name);
     }
     if (text.size() > MaxIpuzFileSize) {
-        error = QStringLiteral("Das Felderquiz ist zu umfangreich für eine ipuz-Datei (höchstens "
-                               "%1 MB); die Datei %2 wurde nicht geschrieben.")
-                        .arg(MaxIpuzFileSize / (1024 * 1024))
-                        .arg(name);
-        return false;
+        return QStringLiteral("Das Felderquiz ist zu umfangreich für eine ipuz-Datei (höchstens "
+                              "%1 MB); die Datei %2 wurde nicht geschrieben.")
+                .arg(MaxIpuzFileSize / (1024 * 1024))
+                .arg(name);
     }
-    error = writeFileReporting(fileName, std::string_view(text.constData(), size_t(text.size())));
-    return error.isEmpty();
+    return writeFileReporting(fileName, std::string_view(text.constData(), size_t(text.size())));
 }
 
 } // namespace gs

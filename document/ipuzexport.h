@@ -21,9 +21,9 @@ inline constexpr qint64 MaxIpuzFileSize = 16 * 1024 * 1024;
 // solution numbers as circled cells, title (Windows-1252) as given. Empty when the puzzle has no
 // field.
 QByteArray IpuzText(const std::string &title);
-// Writes IpuzText to fileName through the safe write. False with a German message in error when
-// the puzzle has no field, the text would be too long to read back, or the file could not be
-// written; an existing file stays unchanged.
-bool ExportIpuz(const QString &fileName, const std::string &title, QString &error);
+// Writes IpuzText to fileName through the safe write. Returns an empty text on success, else a
+// German message: the puzzle has no field, the text would be too long to read back, or the file
+// could not be written; an existing file stays unchanged.
+QString ExportIpuz(const QString &fileName, const std::string &title);
 
 } // namespace gs

@@ -1,6 +1,7 @@
 #include "document/ipuzimport.h"
 
 #include "core/cp1252.h"
+#include "core/grownfield.h"
 #include "core/numbering.h"
 #include "core/prompt.h"
 #include "core/puzzle.h"
@@ -8,7 +9,6 @@
 #include "document/documentview.h"
 #include "document/ipuzexport.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -188,22 +188,18 @@ public:
     int replaced() const { return m_replaced; }
 
 private:
-    QJsonObject extensionObject()
+    // Our own field, when the file has one, and where the grid's first cell lies on the board:
+    // as that field says, else (1, 1).
+    void readPlacement()
     {
         const QJsonValue value = m_root.value(QLatin1String(IpuzExtensionKey));
         if (!value.isUndefined() && !value.isObject())
             m_valid = false;
-        return value.toObject();
-    }
-
-    // Where the grid's first cell lies on the board: as our own files say, else (1, 1).
-    void readPlacement()
-    {
-        const QJsonObject extension = extensionObject();
-        if (extension.isEmpty())
+        m_extension = value.toObject();
+        if (m_extension.isEmpty())
             return;
-        const auto left = wholeNumber(extension.value(QLatin1String("left")));
-        const auto top = wholeNumber(extension.value(QLatin1String("top")));
+        const auto left = wholeNumber(m_extension.value(QLatin1String("left")));
+        const auto top = wholeNumber(m_extension.value(QLatin1String("top")));
         if (!left || !top || !IsInEditingArea(TPoint{*left, *top})) {
             m_valid = false;
             return;
@@ -211,18 +207,6 @@ private:
         m_left = *left;
         m_top = *top;
         m_ours = true;
-    }
-
-    TBoardField &at(TPoint p)
-    {
-        TBoard &board = m_puzzle.Board;
-        if (board.size() <= size_t(p.X))
-            board.resize(size_t(p.X) + 1, std::vector<TBoardField>(board.front().size()));
-        if (board.front().size() <= size_t(p.Y)) {
-            for (std::vector<TBoardField> &column : board)
-                column.resize(size_t(p.Y) + 1);
-        }
-        return board[size_t(p.X)][size_t(p.Y)];
     }
 
     // The board position of the grid's cell in column x and row y (from 0).
@@ -347,7 +331,7 @@ private:
                 m_valid = m_valid && !cell.malformed;
                 if (cell.kind == Cell::Kind::None)
                     continue;
-                TBoardField &field = at(p);
+                TBoardField &field = GrownField(m_puzzle.Board, p);
                 field.Block = cell.kind == Cell::Kind::Block;
                 const QJsonValue solved = gridValue(solutions, x, y);
                 if (solved.isBool() || solved.isArray()
@@ -358,10 +342,8 @@ private:
                                       : letter(solved.isString() || solved.isObject() ? solved
                                                                                       : cell.given);
                 applyStyle(field, cell.style);
-                if (!cell.label.isEmpty()) {
+                if (!cell.label.isEmpty())
                     m_labels.try_emplace(cell.label, p);
-                    m_labelAt[{p.X, p.Y}] = cell.label;
-                }
             }
         }
         return true;
@@ -441,12 +423,12 @@ private:
     void readClues()
     {
         const std::vector<Clue> clues = clueList();
-        // Our own files count cells from 1; others are read as whichever base fits.
+        // Our own files count cells from 1; others are read as whichever base fits, 1 first.
         std::optional<int> base;
-        for (int candidate : {1, 0}) {
-            if (!base && (m_ours ? candidate == 1 : cellsFit(clues, candidate)))
-                base = candidate;
-        }
+        if (m_ours || cellsFit(clues, 1))
+            base = 1;
+        else if (cellsFit(clues, 0))
+            base = 0;
         std::set<std::tuple<int, int, bool>> taken;
         std::vector<size_t> unnumbered;
         int highest = 0;
@@ -463,10 +445,11 @@ private:
                 m_valid = false;
                 continue;
             }
+            // Without a number of its own, a clue takes its field's label.
             std::optional<int> number = clueNumber(clue.number);
-            if (const auto label = m_labelAt.find({p->X, p->Y});
-                !number && label != m_labelAt.end())
-                number = clueNumber(QJsonValue(label->second));
+            if (!number)
+                number = clueNumber(
+                        cellAt(qsizetype(p->X) - m_left, qsizetype(p->Y) - m_top).label);
             TClueNumber added = MakeClueNumber(p->X, p->Y, definition(clue.text), clue.hor);
             added.Num = number.value_or(0);
             highest = std::max(highest, added.Num);
@@ -476,9 +459,7 @@ private:
         }
         for (size_t index : unnumbered)
             m_puzzle.Numbers[index].Num = ++highest;
-        std::stable_sort(m_puzzle.Numbers.begin(),
-                         m_puzzle.Numbers.end(),
-                         [](const auto &a, const auto &b) { return a.Num < b.Num; });
+        SortByNumber(m_puzzle.Numbers);
     }
 
     static std::optional<TPoint> point(const QJsonValue &value)
@@ -495,10 +476,8 @@ private:
     TPoint frameEnd(const QJsonValue &value)
     {
         const std::optional<TPoint> p = point(value);
-        if (p && (IsNoField(*p) || IsInEditingArea(*p)))
-            return *p;
-        m_valid = false;
-        return TPoint{-1, -1};
+        m_valid = m_valid && p;
+        return CheckedFrameEnd(p.value_or(TPoint{-1, -1}), m_valid);
     }
 
     // What only our own files carry: the drawing settings, the frame, the exact separators and
@@ -507,25 +486,24 @@ private:
     {
         if (!m_ours)
             return;
-        const QJsonObject extension = extensionObject();
-        const auto fieldSize = wholeNumber(extension.value(QLatin1String("fieldSize")));
-        const auto borderWidth = wholeNumber(extension.value(QLatin1String("borderWidth")));
+        const auto fieldSize = wholeNumber(m_extension.value(QLatin1String("fieldSize")));
+        const auto borderWidth = wholeNumber(m_extension.value(QLatin1String("borderWidth")));
         if (fieldSize && borderWidth && IsDrawableSize(*fieldSize, *borderWidth)) {
             m_puzzle.FieldSize = *fieldSize;
             m_puzzle.BorderWidth = *borderWidth;
         } else {
             m_valid = false;
         }
-        const QJsonValue numbersInside = extension.value(QLatin1String("numbersInside"));
-        const QJsonValue infos = extension.value(QLatin1String("infos"));
+        const QJsonValue numbersInside = m_extension.value(QLatin1String("numbersInside"));
+        const QJsonValue infos = m_extension.value(QLatin1String("infos"));
         m_valid = m_valid && numbersInside.isBool() && infos.isString();
         m_puzzle.NumbersInside = numbersInside.toBool();
-        m_puzzle.StartField = frameEnd(extension.value(QLatin1String("startField")));
-        m_puzzle.EndField = frameEnd(extension.value(QLatin1String("endField")));
+        m_puzzle.StartField = frameEnd(m_extension.value(QLatin1String("startField")));
+        m_puzzle.EndField = frameEnd(m_extension.value(QLatin1String("endField")));
         m_puzzle.Infos = fromQString(infos.toString());
 
         // The separators as they were, each on the side of the field it was set on.
-        const QJsonValue separators = extension.value(QLatin1String("separators"));
+        const QJsonValue separators = m_extension.value(QLatin1String("separators"));
         if (!separators.isArray()) {
             m_valid = false;
             return;
@@ -544,7 +522,7 @@ private:
                 continue;
             }
             const QString sides = item.at(2).toString();
-            TBoardField &field = at(TPoint{*col, *row});
+            TBoardField &field = GrownField(m_puzzle.Board, TPoint{*col, *row});
             field.BorderLeft = sides.contains(QLatin1Char('L'));
             field.BorderTop = sides.contains(QLatin1Char('T'));
             field.BorderRight = sides.contains(QLatin1Char('R'));
@@ -556,15 +534,16 @@ private:
     const QJsonValue m_block;
     const QJsonValue m_empty;
     QJsonArray m_grid;
+    // Our own field of the file; empty in files of other programs.
+    QJsonObject m_extension;
     TCrossWordPuzzle m_puzzle;
     int m_left = 1;
     int m_top = 1;
     bool m_ours = false;
     bool m_valid = true;
     int m_replaced = 0;
-    // The first field carrying each label, in reading order, and the label of each field.
+    // The first field carrying each label, in reading order.
     std::map<QString, TPoint> m_labels;
-    std::map<std::pair<int, int>, QString> m_labelAt;
 };
 
 bool isCrossword(const QJsonObject &root)
@@ -574,12 +553,6 @@ bool isCrossword(const QJsonObject &root)
     return std::any_of(kinds.begin(), kinds.end(), [](const QJsonValue &value) {
         return value.toString().contains(QLatin1String("crossword"), Qt::CaseInsensitive);
     });
-}
-
-void reportUnreadable(const QString &fileName, const QString &reason)
-{
-    ActivePrompt().error(QFileInfo(fileName).fileName()
-                         + QStringLiteral(" kann nicht gelesen werden! ") + reason);
 }
 
 } // namespace
@@ -594,7 +567,7 @@ bool IsIpuzHead(const QByteArray &head)
 bool ImportIpuzFile(const QString &fileName, const QByteArray &content)
 {
     if (content.size() > MaxIpuzFileSize) {
-        reportUnreadable(fileName,
+        ReportUnreadable(fileName,
                          QStringLiteral("Eine ipuz-Datei darf höchstens %1 MB groß sein.")
                                  .arg(MaxIpuzFileSize / (1024 * 1024)));
         return false;
@@ -604,7 +577,7 @@ bool ImportIpuzFile(const QString &fileName, const QByteArray &content)
         const QJsonDocument document = QJsonDocument::fromJson(
                 content.startsWith(Utf8Mark) ? content.mid(Utf8Mark.size()) : content, &error);
         if (error.error != QJsonParseError::NoError || !document.isObject()) {
-            reportUnreadable(
+            ReportUnreadable(
                     fileName,
                     QStringLiteral("Die ipuz-Datei ist kein gültiges JSON (Fehler bei Zeichen %1).")
                             .arg(error.offset));
@@ -612,13 +585,13 @@ bool ImportIpuzFile(const QString &fileName, const QByteArray &content)
         }
         const QJsonObject root = document.object();
         if (!isCrossword(root)) {
-            reportUnreadable(fileName,
+            ReportUnreadable(fileName,
                              QStringLiteral("Die ipuz-Datei enthält kein Kreuzworträtsel."));
             return false;
         }
         IpuzReader reader(root);
         if (!reader.read()) {
-            reportUnreadable(fileName,
+            ReportUnreadable(fileName,
                              QStringLiteral("Die ipuz-Datei hat kein lesbares Gitter („dimensions“ "
                                             "und „puzzle“)."));
             return false;
@@ -635,7 +608,7 @@ bool ImportIpuzFile(const QString &fileName, const QByteArray &content)
                                            .arg(reader.replaced()),
                                    Prompt::Icon::Information);
     } catch (const std::bad_alloc &) {
-        reportUnreadable(fileName, QStringLiteral("Der Speicher reicht nicht aus."));
+        ReportUnreadable(fileName, QStringLiteral("Der Speicher reicht nicht aus."));
         return false;
     }
     // Not tied to the file: "Speichern" must not write a document over the ipuz file.

@@ -207,9 +207,7 @@ void TForm1::createMenus()
         exportFile(ipuzFilter,
                    QStringLiteral("ipuz"),
                    [](const QString &fileName, const OutputSettings &settings) {
-                       QString error;
-                       ExportIpuz(fileName, settings.text("Edit12"), error);
-                       return error;
+                       return ExportIpuz(fileName, settings.text("Edit12"));
                    });
     });
     connect(m_webExportAction, &QAction::triggered, this, [this] {

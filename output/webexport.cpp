@@ -1,6 +1,7 @@
 #include "output/webexport.h"
 
 #include "core/cp1252.h"
+#include "core/numbering.h"
 #include "core/puzzle.h"
 #include "core/savefile.h"
 
@@ -116,9 +117,7 @@ std::string puzzleData(const OutputSettings &settings, std::string &solution)
         }
     }
     std::vector<TClueNumber> numbers = Puzzle.Numbers;
-    std::stable_sort(numbers.begin(), numbers.end(), [](const auto &a, const auto &b) {
-        return a.Num < b.Num;
-    });
+    SortByNumber(numbers);
     std::string clues;
     for (const TClueNumber &number : numbers) {
         if (!clues.empty())

@@ -240,9 +240,12 @@ private slots:
         QVERIFY(!LoadPuzzle(path("kaputt.ipuz")));
         QCOMPARE(prompt.shown.size(), 1);
         QCOMPARE(prompt.lastCaption(), QStringLiteral("Fehler"));
-        QVERIFY2(prompt.lastText().startsWith("kaputt.ipuz kann nicht gelesen werden!")
-                         && prompt.lastText().contains(reason),
-                 qPrintable(prompt.lastText()));
+        // A file that is no ipuz file gets the loader's message without a reason of the reader.
+        const QString unreadable = QStringLiteral("kaputt.ipuz kann nicht gelesen werden!");
+        const QString text = prompt.lastText();
+        QVERIFY2(text.startsWith(unreadable)
+                         && (reason.isEmpty() ? text == unreadable : text.contains(reason)),
+                 qPrintable(text));
         QCOMPARE(DocumentText(), std::string(GoldenDocumentText));
         QCOMPARE(view.caption, QStringLiteral("vorher"));
     }
