@@ -193,7 +193,7 @@
   }
 
   // The solution word: numbered fields, else the fields inside the frame. A number above the
-  // count of fields can name no letter of it.
+  // count of fields can name no letter of it. Each field shows its letter in one box at most.
   var solutionCells = [];
   letters.forEach(function (cell) {
     var n = cell.solutionNumber;
@@ -207,13 +207,12 @@
       }
     }
   }
-  var solutionBoxes = [];
   if (solutionCells.length) {
     var solutionRow = make("div", "loesung");
     for (var i = 0; i < solutionCells.length; i++) {
       var box = make("span");
       box.append(make("small", "", String(i + 1)), make("span"));
-      solutionBoxes.push(box.lastChild);
+      if (solutionCells[i]) solutionCells[i].solutionBox = box.lastChild;
       solutionRow.append(box);
     }
     board.append(make("h2", "", "Lösungswort"), solutionRow);
@@ -254,7 +253,8 @@
 
   // Where the solver is.
   var cursor = tabOrder.length ? tabOrder[0].cells[0] : letters[0] || null;
-  var direction = tabOrder.length ? tabOrder[0].direction : ACROSS, marked = [];
+  var direction = tabOrder.length ? tabOrder[0].direction : ACROSS;
+  var marked = [], markedItem = null;
 
   function currentWord() {
     var entry = cursor && cursor.words[direction];
@@ -263,7 +263,7 @@
 
   function show() {
     marked.forEach(function (cell) { cell.box.classList.remove("wort", "akt"); });
-    words.forEach(function (word) { if (word.item) word.item.classList.remove("akt"); });
+    if (markedItem) markedItem.classList.remove("akt");
     if (!cursor) return;
     var entry = cursor.words[direction];
     marked = currentWord();
@@ -271,7 +271,8 @@
     cursor.box.classList.add("akt");
     current.textContent = entry ? entry.word.number + " " + DIRECTION[direction] + ": " +
         entry.word.text : "";
-    if (entry) entry.word.item.classList.add("akt");
+    markedItem = entry ? entry.word.item : null;
+    if (markedItem) markedItem.classList.add("akt");
   }
 
   // Moves the focus to cell, keeping direction where the cell has a word that way.
@@ -313,8 +314,7 @@
   function set(cell, letter) {
     cell.input.value = cell.value = letter;
     cell.input.removeAttribute("aria-invalid");
-    var n = solutionCells.indexOf(cell);
-    for (; n >= 0; n = solutionCells.indexOf(cell, n + 1)) solutionBoxes[n].textContent = letter;
+    if (cell.solutionBox) cell.solutionBox.textContent = letter;
   }
 
   function complete() {
