@@ -503,33 +503,37 @@ QString TForm1::besideDocument(const QString &suffix) const
     return document.dir().filePath(document.completeBaseName() + QLatin1Char('.') + suffix);
 }
 
-void TForm1::exportWebPuzzle()
+void TForm1::exportTo(const QString &filter,
+                      const QString &suffix,
+                      const std::function<QString(const QString &)> &write)
 {
     if (IsBoardEmpty())
         return;
-    const auto fileName = ActivePrompt().saveFileName(QStringLiteral("Web-Rätsel (*.html)|*.html"),
-                                                      QStringLiteral("html"),
-                                                      besideDocument(QStringLiteral("html")));
+    const auto fileName = ActivePrompt().saveFileName(filter, suffix, besideDocument(suffix));
     if (!fileName)
         return;
     CurrentOutputSettings().Get(Puzzle.Infos);
-    const QString error = ExportWebPage(*fileName, CurrentOutputSettings());
+    const QString error = write(*fileName);
     if (!error.isEmpty())
         ActivePrompt().error(error);
 }
 
+void TForm1::exportWebPuzzle()
+{
+    exportTo(QStringLiteral("Web-Rätsel (*.html)|*.html"),
+             QStringLiteral("html"),
+             [](const QString &fileName) {
+                 return ExportWebPage(fileName, CurrentOutputSettings());
+             });
+}
+
 void TForm1::exportIpuz()
 {
-    if (IsBoardEmpty())
-        return;
-    const auto fileName = ActivePrompt().saveFileName(
-            ipuzFilter, QStringLiteral("ipuz"), besideDocument(QStringLiteral("ipuz")));
-    if (!fileName)
-        return;
-    CurrentOutputSettings().Get(Puzzle.Infos);
-    QString error;
-    if (!ExportIpuz(*fileName, CurrentOutputSettings().text("Edit12"), error))
-        ActivePrompt().error(error);
+    exportTo(ipuzFilter, QStringLiteral("ipuz"), [](const QString &fileName) {
+        QString error;
+        ExportIpuz(fileName, CurrentOutputSettings().text("Edit12"), error);
+        return error;
+    });
 }
 
 bool TForm1::saveTo(const QString &fileName)

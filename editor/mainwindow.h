@@ -147,6 +147,11 @@ private:
     // "Web-Rätsel…": the web puzzle to a file chosen in the document's folder; nothing on an
     // empty board.
     void exportWebPuzzle();
+    // Asks for a file of filter, starting beside the document, and writes the open puzzle with
+    // write (an empty text or a German message, shown); nothing on an empty board.
+    void exportTo(const QString &filter,
+                  const QString &suffix,
+                  const std::function<QString(const QString &)> &write);
     // The current document's name with suffix instead of its own, proposed by the exports;
     // empty for an unnamed document.
     QString besideDocument(const QString &suffix) const;
