@@ -35,27 +35,6 @@ std::string resourceText(const QString &path)
     return file.readAll().toStdString();
 }
 
-std::string htmlText(const std::string &utf8)
-{
-    std::string escaped;
-    for (const char c : utf8) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
-
 std::string jsonText(const std::string &cp1252)
 {
     return jsonString(toQString(cp1252));
@@ -171,7 +150,7 @@ std::string MakeWebPage(const OutputSettings &settings)
     std::string heading = settings.text("Edit12");
     if (heading.find_first_not_of(' ') == std::string::npos)
         heading = OutputSettings::find("Edit12")->standard;
-    const std::string title = htmlText(toQString(heading).toStdString());
+    const std::string title = toQString(heading).toHtmlEscaped().toStdString();
     std::string page = "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                        "<meta name=\"generator\" content=\"Gitterstern\">\n"

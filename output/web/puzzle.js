@@ -5,6 +5,8 @@
   var data = JSON.parse(document.getElementById("raetseldaten").textContent);
   var main = document.getElementById("raetsel");
   var ACROSS = 0, DOWN = 1;
+  // Cell flags of the data (bars are bits 1 to 4).
+  var BLOCK = 1, NO_LETTER = 32;
   var DIRECTION = ["waagerecht", "senkrecht"];
   var HEADING = ["Waagerecht", "Senkrecht"];
   // Letters of Windows-1252 outside Latin-1.
@@ -62,8 +64,9 @@
     maxCol = Math.max(maxCol, c[0]);
     minRow = Math.min(minRow, c[1]);
     maxRow = Math.max(maxRow, c[1]);
-    if (!(c[2] & 33)) {
+    if (!(c[2] & (BLOCK | NO_LETTER))) {
       cell.index = letters.length;
+      cell.value = "";
       letters.push(cell);
     }
   });
@@ -79,9 +82,12 @@
     return cell && cell.index !== undefined ? cell : null;
   }
 
-  // Words: each clue's run of letter cells from its number on.
-  var words = [];
+  // Words: each clue's run of letter cells from its number on; the numbers shown per field.
+  var words = [], numbersAt = {};
   data.clues.forEach(function (c) {
+    var at = c[1] + "," + c[2];
+    if (!numbersAt[at]) numbersAt[at] = [];
+    if (numbersAt[at].indexOf(c[0]) < 0) numbersAt[at].push(c[0]);
     var word = { number: c[0], direction: c[3] ? ACROSS : DOWN, text: c[4], cells: [] };
     for (var col = c[1], row = c[2], cell; (cell = cellAt(col, row));) {
       if (word.cells.indexOf(cell) >= 0) break;
@@ -133,12 +139,6 @@
         (endRow - minRow + 2) + "/" + (endCol - minCol + 2);
   }
 
-  var numbersAt = {};
-  data.clues.forEach(function (c) {
-    var key = c[1] + "," + c[2];
-    if (!numbersAt[key]) numbersAt[key] = [];
-    if (numbersAt[key].indexOf(c[0]) < 0) numbersAt[key].push(c[0]);
-  });
   data.cells.forEach(function (c) {
     var cell = byPosition[c[0] + "," + c[1]];
     var box = make("div", "z");
@@ -158,16 +158,17 @@
       input.dataset.col = cell.col;
       input.dataset.row = cell.row;
       input.tabIndex = -1;
-      ["autocomplete", "off", "autocapitalize", "none", "autocorrect", "off", "spellcheck", "false",
-       "aria-describedby", current.id].forEach(function (value, i, list) {
-        if (i % 2 === 0) input.setAttribute(value, list[i + 1]);
+      var attributes = {autocomplete: "off", autocapitalize: "none", autocorrect: "off",
+                        spellcheck: "false", "aria-describedby": current.id,
+                        "aria-label": cellName(cell)};
+      Object.keys(attributes).forEach(function (name) {
+        input.setAttribute(name, attributes[name]);
       });
-      input.setAttribute("aria-label", cellName(cell));
       cell.input = input;
       cell.box = box;
       box.append(input);
     }
-    if (cell.solutionNumber > 0 && !(cell.flags & 1)) {
+    if (cell.solutionNumber > 0 && !(cell.flags & BLOCK)) {
       var circle = make("span", "ln", String(cell.solutionNumber));
       circle.setAttribute("aria-hidden", "true");
       box.append(circle);
@@ -193,7 +194,7 @@
   }
 
   // The solution word: numbered fields, else the fields inside the frame. A number above the
-  // count of fields can name no letter of it.
+  // count of fields can name no letter of it. Each field shows its letter in one box at most.
   var solutionCells = [];
   letters.forEach(function (cell) {
     var n = cell.solutionNumber;
@@ -203,17 +204,17 @@
   if (!solutionCells.length && frame) {
     for (var col = frame[0]; col <= frame[2]; col++) {
       for (var row = frame[1]; row <= frame[3]; row++) {
-        if (cellAt(col, row)) solutionCells.push(cellAt(col, row));
+        var inside = cellAt(col, row);
+        if (inside) solutionCells.push(inside);
       }
     }
   }
-  var solutionBoxes = [];
   if (solutionCells.length) {
     var solutionRow = make("div", "loesung");
     for (var i = 0; i < solutionCells.length; i++) {
       var box = make("span");
       box.append(make("small", "", String(i + 1)), make("span"));
-      solutionBoxes.push(box.lastChild);
+      if (solutionCells[i]) solutionCells[i].solutionBox = box.lastChild;
       solutionRow.append(box);
     }
     board.append(make("h2", "", "Lösungswort"), solutionRow);
@@ -254,7 +255,8 @@
 
   // Where the solver is.
   var cursor = tabOrder.length ? tabOrder[0].cells[0] : letters[0] || null;
-  var direction = tabOrder.length ? tabOrder[0].direction : ACROSS, marked = [];
+  var direction = tabOrder.length ? tabOrder[0].direction : ACROSS;
+  var marked = [], markedItem = null;
 
   function currentWord() {
     var entry = cursor && cursor.words[direction];
@@ -263,7 +265,7 @@
 
   function show() {
     marked.forEach(function (cell) { cell.box.classList.remove("wort", "akt"); });
-    words.forEach(function (word) { if (word.item) word.item.classList.remove("akt"); });
+    if (markedItem) markedItem.classList.remove("akt");
     if (!cursor) return;
     var entry = cursor.words[direction];
     marked = currentWord();
@@ -271,7 +273,8 @@
     cursor.box.classList.add("akt");
     current.textContent = entry ? entry.word.number + " " + DIRECTION[direction] + ": " +
         entry.word.text : "";
-    if (entry) entry.word.item.classList.add("akt");
+    markedItem = entry ? entry.word.item : null;
+    if (markedItem) markedItem.classList.add("akt");
   }
 
   // Moves the focus to cell, keeping direction where the cell has a word that way.
@@ -301,7 +304,8 @@
     for (var col = cell.col + dc, row = cell.row + dr;
          col >= minCol && col <= maxCol && row >= minRow && row <= maxRow;
          col += dc, row += dr) {
-      if (cellAt(col, row)) return cellAt(col, row);
+      var found = cellAt(col, row);
+      if (found) return found;
     }
     return null;
   }
@@ -313,8 +317,7 @@
   function set(cell, letter) {
     cell.input.value = cell.value = letter;
     cell.input.removeAttribute("aria-invalid");
-    var n = solutionCells.indexOf(cell);
-    for (; n >= 0; n = solutionCells.indexOf(cell, n + 1)) solutionBoxes[n].textContent = letter;
+    if (cell.solutionBox) cell.solutionBox.textContent = letter;
   }
 
   function complete() {
@@ -480,7 +483,6 @@
     else if (cell) show();
   });
 
-  letters.forEach(function (cell) { cell.value = ""; });
   restore();
   if (cursor) cursor.input.tabIndex = 0;
   show();

@@ -169,6 +169,11 @@ def main(program, axe_js, example, html_document):
         field(1, 3).click()
         type_keys(" w")  # Space turns to across: the next field is the Ü
         at(2, 3)
+        # Only the current word's definition is marked, in the across list.
+        marked = lambda where: [e.text for e in driver.find_elements(By.CSS_SELECTOR,
+                                                                     where + " li.akt")]
+        assert len(marked(".hinweise")) == 1, marked(".hinweise")
+        assert marked(".hinweise section:first-child") == marked(".hinweise"), marked(".hinweise")
         assert value(1, 3) == "W" and invalid() == [(3, 2)]
         type_keys(Keys.ARROW_UP)
         at(2, 1)
